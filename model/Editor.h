@@ -1,0 +1,175 @@
+#pragma once
+// The editor's state, as the main window owns it, and the commands that run
+// on it. The window, pstool and the tests all drive this one object; whatever
+// it needs to ask or show goes through its Host.
+//
+// Handlers keep the names of the window's events (btReadClick, miInsertClick,
+// ...). They may throw Error; commands that other commands call (insert,
+// delete, the END rule) are called directly. A host starts a command with
+// run(), which shows an uncaught error, as the window's default handler does,
+// and brings the views of the selected step up to date afterwards.
+
+#include "catalogs/Catalogs.h"
+#include "model/Host.h"
+#include "model/ModuleImage.h"
+#include "model/ModuleLayout.h"
+#include "model/StepList.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace pst {
+
+class FileSystem;
+struct ParsedScript;
+
+inline constexpr std::string_view kAppTitle = "Self Scan Script";
+
+class Editor : private StepListObserver {
+public:
+    Editor(Host& host, FileSystem& fs, std::string catalogFolder);
+    ~Editor() override;
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    // Runs one command as the window's message handling would: an Error (or
+    // any other exception) is shown through the host and ends the command;
+    // returns false then. A command started while another runs is refused.
+    bool run(const std::function<void()>& command);
+    bool busy() const { return m_busy; }
+
+    // --- state ---------------------------------------------------------
+    Host& host() { return m_host; }
+    FileSystem& fileSystem() { return m_fs; }
+    Catalogs& catalogs() { return m_catalogs; }
+    ModuleImage& image() { return m_image; }
+    const ModuleImage& image() const { return m_image; }
+    StepList& steps() { return m_steps; }
+    const StepList& steps() const { return m_steps; }
+    ModuleLayout layout() const { return m_layout; }
+    std::uint16_t recordSize() const { return m_recordSize; }
+    std::int64_t maxStepCount() const { return m_maxStepCount; }
+    FileDialogState& openDialogState() { return m_openDialog; }
+    FileDialogState& saveDialogState() { return m_saveDialog; }
+
+    const std::string& title() const { return m_title; }
+    const std::string& status() const { return m_status; }
+    const std::string& modIdText() const { return m_modIdText; }
+    std::uint16_t moduleId() const; // from the module id text: hex, 0x28 when not hex
+    bool stepChecked() const { return m_stepChecked; }
+    const std::string& familyText() const { return m_familyText; }
+    const std::string& customText() const { return m_customText; }
+    const std::vector<std::string>& familyList() const { return m_familyList; }
+    const std::vector<std::string>& customList() const { return m_customList; }
+
+    // The script differs from what was last loaded or saved.
+    bool modified() const { return m_modified; }
+    void setModified(bool modified);
+
+    // --- controls the user sets -----------------------------------------
+    void setModIdText(std::string text) { m_modIdText = std::move(text); }
+    void setStepChecked(bool checked) { m_stepChecked = checked; }
+    void setCustomText(std::string text);
+    // Sets the family text and runs cbFamilyChange, as typing would.
+    void setFamilyText(std::string text);
+    // A click on a row of the step list (kNone: below the last row).
+    void selectRow(int row);
+
+    // --- window events -------------------------------------------------
+    // Hint of the hex view and the custom test lists, as the window does
+    // when it is shown.
+    void FormShow();
+    // lvScriptChange: brings the hex view, cbCustom and the status line up
+    // to date with the selected row.
+    void lvScriptChange();
+    // heScriptChange: the hex view's bytes changed; copies the first
+    // RecordSize bytes into the selected row's record.
+    void heScriptChange(ByteView viewBytes);
+    void cbFamilyChange();
+    void btWriteToIniClick();
+
+    // --- Load and Save ---------------------------------------------------
+    void btReadClick();
+    void btWriteClick();
+
+    // --- step editing ----------------------------------------------------
+    void miInsertClick();
+    void miDeleteClick();
+    void btDownClick();
+    void btUpClick();
+    void miSetErorSteptoEndClick();
+    void miSetErorSteptoStopClick();
+    void miSetGoodSteptoStepByStepClick();
+    void miClearScriptClick();
+    void miClearCurrentStepClick();
+    void miClearAllClick();
+
+    // --- shared operations ---------------------------------------------
+    // Lets the user pick a module file for the id in the open dialog and
+    // loads it into image; true when a non-empty file was loaded. The dialog
+    // is left with no file name and the filter "All|*.*".
+    bool OpenModuleFile(std::uint16_t moduleId, ModuleImage& image,
+                        DialogPurpose purpose = DialogPurpose::ReadModule);
+    // Fixes the checksum, lets the user pick a file name and writes the
+    // image atomically; true when the file was written.
+    bool SaveModuleFile(std::uint16_t moduleId, ModuleImage& image);
+    // Parses `source` and, only when that succeeds, makes it the editor's
+    // image with its rows, layout and sizes, and sets the titles. On failure
+    // throws and nothing has changed.
+    void ParseScript(ModuleImage source);
+    // Writes the rows into the editor's image.
+    void SerializeScript();
+    // Hex view hint for the layout in force.
+    std::string hexHint() const;
+    void setTitle(std::string title);
+    // The selection title "Self Scan Script - <modId> - Step: n (nh)".
+    void lvScriptSelectItem();
+    // Selects `row` and scrolls it into view.
+    void selectAndShow(int row);
+    // Requests a refresh of the selected step at the end of the command.
+    void requestRefresh() { m_refreshPending = true; }
+
+private:
+    void applyParsed(ModuleImage source, ParsedScript parsed);
+    void flushRefresh();
+
+    // StepListObserver, forwarded to the host.
+    void rowsAboutToBeInserted(int first, int last) override;
+    void rowsInserted(int first, int last) override;
+    void rowsAboutToBeRemoved(int first, int last) override;
+    void rowsRemoved(int first, int last) override;
+    void rowAboutToBeMoved(int from, int to) override;
+    void rowMoved(int from, int to) override;
+    void listAboutToBeReset() override;
+    void listReset() override;
+    void rowsChanged(int first, int last) override;
+    void selectionChanged(int previous, int current) override;
+
+    Host& m_host;
+    FileSystem& m_fs;
+    Catalogs m_catalogs;
+    ModuleImage m_image;
+    StepList m_steps;
+    ModuleLayout m_layout = ModuleLayout::Royl;
+    std::uint16_t m_recordSize = 0;
+    std::int64_t m_maxStepCount = 0;
+    FileDialogState m_openDialog;
+    FileDialogState m_saveDialog;
+
+    std::string m_title{kAppTitle};
+    std::string m_status;
+    std::string m_modIdText = "28";
+    bool m_stepChecked = true;
+    std::string m_familyText = "Work";
+    std::string m_customText = "Test Description";
+    std::vector<std::string> m_familyList;
+    std::vector<std::string> m_customList;
+
+    bool m_modified = false;
+    bool m_busy = false;
+    bool m_refreshPending = false;
+    bool m_writingFromHexView = false;
+};
+
+} // namespace pst

@@ -1,0 +1,120 @@
+// The step editing commands of the step list's popup menu and move buttons.
+
+#include "model/Editor.h"
+#include "model/Hex.h"
+#include "model/StepLinks.h"
+
+namespace pst {
+
+namespace {
+constexpr std::uint16_t kTemplateTestId = 0x00DC;
+} // namespace
+
+void Editor::miInsertClick()
+{
+    // Nothing to fill before a module has given the record size.
+    if (m_recordSize == 0)
+        return;
+    const int pos = m_steps.selected() + 1;
+    StepRow row;
+    row.record = StepRecord(m_recordSize);
+    StepRecord& rec = row.record;
+    rec.setTestId(kTemplateTestId);
+    rec.setTestArg(1);
+    rec.setParam(1, 0x0F);
+    rec.setParam(2, 1);
+    rec.setParam(3, 0x0A);
+    rec.setLinks(static_cast<std::uint16_t>(pos + 2));
+    rec.setErrorCode(m_layout, kNoResult);
+    row.caption = hex2(kTemplateTestId);
+    row.description = m_catalogs.LookupDesc(kTemplateTestId);
+    m_steps.insert(pos, std::move(row));
+    m_steps.select(pos);
+    renumberAfterInsert(m_steps, pos);
+    requestRefresh();
+}
+
+void Editor::miDeleteClick()
+{
+    const int d = m_steps.selected();
+    if (d == StepList::kNone)
+        return;
+    const bool wasEEEE = m_steps.row(d).caption == "EEEE";
+    m_steps.remove(d);
+    m_steps.select(m_steps.valid(d) ? d : m_steps.size() - 1);
+    const int start = (wasEEEE && d > 0) ? d - 1 : d;
+    renumberAfterDelete(m_steps, start);
+    requestRefresh();
+}
+
+void Editor::btDownClick()
+{
+    const int sel = m_steps.selected();
+    if (sel == StepList::kNone || sel == m_steps.size() - 1)
+        return;
+    m_steps.swapWithNext(sel);
+    shiftSuccessLink(m_steps, sel, -1);
+    m_host.scrollToRow(sel + 1);
+}
+
+void Editor::btUpClick()
+{
+    const int sel = m_steps.selected();
+    if (sel == StepList::kNone || sel == 0)
+        return;
+    m_steps.swapWithNext(sel - 1);
+    shiftSuccessLink(m_steps, sel, +1);
+    m_host.scrollToRow(sel - 1);
+}
+
+void Editor::miSetErorSteptoEndClick()
+{
+    applyEndRule(m_steps);
+    requestRefresh();
+}
+
+void Editor::miSetErorSteptoStopClick()
+{
+    applyStopRule(m_steps);
+    requestRefresh();
+}
+
+void Editor::miSetGoodSteptoStepByStepClick()
+{
+    applyStepByStep(m_steps);
+    requestRefresh();
+}
+
+void Editor::miClearScriptClick()
+{
+    const int n = m_steps.size();
+    for (int i = 0; i < n; ++i) {
+        StepRow& row = m_steps.editRow(i);
+        if (!row.record.empty())
+            clearLog(row.record, m_layout);
+        row.icon = StepIcon::None;
+    }
+    m_steps.recordsChanged(0, n - 1);
+    requestRefresh();
+}
+
+void Editor::miClearCurrentStepClick()
+{
+    const int sel = m_steps.selected();
+    if (sel == StepList::kNone)
+        return;
+    StepRecord& rec = m_steps.editRecord(sel);
+    if (!rec.empty())
+        clearLog(rec, m_layout);
+    m_steps.recordChanged(sel);
+    m_steps.setIcon(sel, StepIcon::None);
+    requestRefresh();
+}
+
+void Editor::miClearAllClick()
+{
+    m_steps.FreeStepData();
+    m_steps.clear();
+}
+
+} // namespace pst

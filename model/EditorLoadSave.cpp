@@ -1,0 +1,136 @@
+// Load and Save: moving a script between a module file and the editor.
+
+#include "model/Checksum.h"
+#include "model/Editor.h"
+#include "model/Error.h"
+#include "model/FileSystem.h"
+#include "model/FormatDuration.h"
+#include "model/Hex.h"
+#include "model/Messages.h"
+#include "model/ScriptParser.h"
+#include "model/ScriptWriter.h"
+
+namespace pst {
+
+namespace {
+
+// Leaves a shared dialog as the module dialogs do, however they end.
+class DialogReset {
+public:
+    explicit DialogReset(FileDialogState& dialog, bool resetFilter) : m_dialog(dialog), m_resetFilter(resetFilter) {}
+    ~DialogReset()
+    {
+        m_dialog.fileName.clear();
+        if (m_resetFilter)
+            m_dialog.filter = std::string(kAllFilesFilter);
+    }
+    DialogReset(const DialogReset&) = delete;
+    DialogReset& operator=(const DialogReset&) = delete;
+
+private:
+    FileDialogState& m_dialog;
+    bool m_resetFilter;
+};
+
+} // namespace
+
+bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPurpose purpose)
+{
+    image.clear();
+    DialogReset reset(m_openDialog, true);
+    m_openDialog.filter = moduleFilter(moduleId);
+    m_openDialog.fileName.clear();
+    const auto path = m_host.openDialog({purpose, moduleId, m_openDialog});
+    if (!path)
+        return false;
+    ReadResult read = m_fs.readFile(*path);
+    if (!read.ok)
+        throw Error(msg::cannotOpenFile(*path, read.error));
+    image.assign(std::move(read.bytes));
+    return !image.empty();
+}
+
+bool Editor::SaveModuleFile(std::uint16_t moduleId, ModuleImage& image)
+{
+    FixChecksum(image, &m_host);
+    DialogReset reset(m_saveDialog, true);
+    m_saveDialog.fileName = moduleSaveName(moduleId);
+    const auto path = m_host.saveDialog({DialogPurpose::SaveModule, moduleId, m_saveDialog});
+    if (!path || path->empty())
+        return false;
+    if (const auto failure = m_fs.writeFileAtomic(*path, image.bytes()))
+        throw Error(msg::cannotCreateFile(*path, *failure));
+    return true;
+}
+
+void Editor::ParseScript(ModuleImage source)
+{
+    if (source.empty())
+        return;
+    ParsedScript parsed = parseScriptImage(source, *m_catalogs.modDescr());
+    applyParsed(std::move(source), std::move(parsed));
+}
+
+void Editor::applyParsed(ModuleImage source, ParsedScript parsed)
+{
+    m_image = std::move(source);
+    m_image.seek(0);
+    m_layout = parsed.layout;
+    m_recordSize = parsed.recordSize;
+    m_maxStepCount = parsed.maxStepCount;
+    m_host.hexSetSize(m_recordSize);
+    m_host.focusStepList();
+    m_steps.reset(std::move(parsed.rows));
+    setTitle(std::string(kAppTitle) + " - " + hex2(moduleId()));
+    if (!m_steps.empty())
+        selectAndShow(parsed.currentRow);
+    setTitle(std::string(kAppTitle) + " - " + m_modIdText + " - All: " + hexUpper(m_steps.size())
+             + ", Cur: " + hexUpper(static_cast<std::uint64_t>(parsed.currentRow + 1))
+             + ", PTM Start Time:" + FormatDuration(parsed.header.ptmStartTime));
+    m_host.hexSetHint(hexHint());
+}
+
+void Editor::SerializeScript()
+{
+    m_layout = pst::SerializeScript(m_image, m_steps, m_recordSize);
+}
+
+void Editor::btReadClick()
+{
+    const std::uint16_t id = moduleId();
+    // Read into a new image: a cancelled dialog or a failed parse leaves the
+    // script on screen, and its image, as they were.
+    ModuleImage loaded;
+    if (!OpenModuleFile(id, loaded, DialogPurpose::LoadModule))
+        return;
+    ParseScript(std::move(loaded));
+    setModified(false);
+    m_host.relayoutColumns();
+}
+
+void Editor::btWriteClick()
+{
+    if (m_steps.empty())
+        return;
+    if (!m_steps.hasSelection())
+        selectAndShow(0);
+    // Refuse before anything is written: a module longer than its capacity
+    // would not fit the drive.
+    if (m_steps.size() > m_maxStepCount) {
+        m_host.showMessage(msg::testCountOverflow(m_maxStepCount));
+        selectAndShow(m_maxStepCount > 0 ? static_cast<int>(m_maxStepCount - 1) : StepList::kNone);
+        return;
+    }
+    if (m_stepChecked)
+        miSetErorSteptoEndClick();
+    const std::uint16_t id = moduleId();
+    SerializeScript();
+    SetModuleId(m_image, id, &m_host);
+    FixChecksum(m_image, &m_host);
+    const bool written = SaveModuleFile(id, m_image);
+    m_host.hexResetEditState();
+    if (written)
+        setModified(false);
+}
+
+} // namespace pst

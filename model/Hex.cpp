@@ -1,0 +1,57 @@
+#include "model/Hex.h"
+
+namespace pst {
+
+std::string hexUpper(std::uint64_t v, int minDigits)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    do {
+        out.insert(out.begin(), kDigits[v & 0xF]);
+        v >>= 4;
+    } while (v != 0);
+    if (static_cast<int>(out.size()) < minDigits)
+        out.insert(out.begin(), static_cast<std::size_t>(minDigits) - out.size(), '0');
+    return out;
+}
+
+std::optional<std::uint32_t> parseHex32(std::string_view text)
+{
+    if (text.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        int d;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else
+            return std::nullopt;
+        value = value * 16 + static_cast<std::uint64_t>(d);
+        if (value > 0xFFFFFFFFull)
+            return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+std::uint16_t ModuleIdFromText(std::string_view text)
+{
+    const auto v = parseHex32(text);
+    return static_cast<std::uint16_t>(v ? *v & 0xFFFF : 0x28);
+}
+
+std::string moduleFilter(std::uint16_t moduleId)
+{
+    const std::string hh = hex2(moduleId);
+    return "Module " + hh + "|*" + hh + "*.rpm|All|*.*";
+}
+
+std::string moduleSaveName(std::uint16_t moduleId)
+{
+    return "~id" + hex2(moduleId) + ".rpm";
+}
+
+} // namespace pst

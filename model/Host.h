@@ -1,0 +1,82 @@
+#pragma once
+// What the editor asks of whoever hosts it: the window answers with real
+// dialogs and widgets, pstool from its command line, tests from a script.
+// Every notification has a default that does nothing, so a host only
+// implements what it shows.
+
+#include "model/Bytes.h"
+#include "model/MessagePump.h"
+#include "model/StepList.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pst {
+
+// Why a file dialog is shown, so a host without a window can answer each kind
+// from its own source (pstool: --load, --save, --module, the export files).
+enum class DialogPurpose {
+    LoadModule,    // Load: the script module
+    SaveModule,    // Save: the script module
+    ReadModule,    // a generator reads another module (E6, 1100, 47, 21, 2000..20C0)
+    ConfirmModule, // a module's open dialog used as a yes-or-no question
+    ExportTrex,
+    ExportIni,
+    ImportIni,
+};
+
+// The state of one of the two shared dialog objects. The filter keeps the
+// form "Name|pattern|Name|pattern" ("Module 28|*28*.rpm|All|*.*"); a window
+// converts it to its toolkit's form.
+struct FileDialogState {
+    std::string filter;
+    std::string fileName;
+};
+
+struct DialogRequest {
+    DialogPurpose purpose;
+    std::optional<std::uint16_t> moduleId; // module dialogs and questions
+    const FileDialogState& dialog;
+};
+
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
+class Host : public StepListObserver, public MessagePump {
+public:
+    // The chosen path, or nullopt when the user cancels.
+    virtual std::optional<std::string> openDialog(const DialogRequest& request) = 0;
+    virtual std::optional<std::string> saveDialog(const DialogRequest& request) = 0;
+    // One of the program's own warnings, modal, one OK button.
+    virtual void showMessage(const std::string& text) = 0;
+    // An error a command raised (the default handler's message box).
+    virtual void showError(const std::string& text) = 0;
+    // Whether the Ctrl key is held right now.
+    virtual bool ctrlHeld() { return false; }
+    void pumpMessages() override {}
+
+    virtual void titleChanged(const std::string& /*title*/) {}
+    virtual void statusChanged(const std::string& /*text*/) {}
+    virtual void customTextChanged(const std::string& /*text*/) {}
+    virtual void familyTextChanged(const std::string& /*text*/) {}
+    virtual void familyListChanged(const std::vector<std::string>& /*names*/) {}
+    virtual void customListChanged(const std::vector<std::string>& /*names*/) {}
+    virtual void focusStepList() {}
+    virtual void scrollToRow(int /*row*/) {}
+    // The list lays out its auto-sized Description column anew.
+    virtual void relayoutColumns() {}
+    // The script became modified, or no longer is (after a load or a save).
+    virtual void modifiedChanged(bool /*modified*/) {}
+
+    // Hex view of the selected step.
+    // Sets the view's size with its size lock lifted (new bytes 0).
+    virtual void hexSetSize(std::size_t /*size*/) {}
+    // Clears undo/redo history and changed-byte marks.
+    virtual void hexResetEditState() {}
+    // Copies bytes into the view from offset 0.
+    virtual void hexLoad(ByteView /*bytes*/) {}
+    virtual void hexSetHint(const std::string& /*hint*/) {}
+};
+
+} // namespace pst

@@ -1,0 +1,35 @@
+#include "model/Messages.h"
+
+namespace pst::msg {
+
+std::string cannotOpenFile(std::string_view path, std::string_view reason)
+{
+    return "Cannot open file \"" + std::string(path) + "\". " + std::string(reason);
+}
+
+std::string cannotCreateFile(std::string_view path, std::string_view reason)
+{
+    return "Cannot create file \"" + std::string(path) + "\". " + std::string(reason);
+}
+
+std::string unableToWrite(std::string_view path)
+{
+    return "Unable to write to " + std::string(path);
+}
+
+std::string resourceNotFound(std::string_view name)
+{
+    return "Resource " + std::string(name) + " not found";
+}
+
+std::string testCountOverflow(std::int64_t maxCount)
+{
+    return "Test Count Overflow! Max Count: " + std::to_string(maxCount);
+}
+
+std::string unsupportedRecordSize(unsigned recordSize)
+{
+    return "Unsupported record size " + std::to_string(recordSize);
+}
+
+} // namespace pst::msg

@@ -1,0 +1,30 @@
+#pragma once
+// Every text the editor shows to the user, in one place, so that tests compare
+// them exactly and nobody rewords one by accident.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pst::msg {
+
+inline constexpr std::string_view kStreamReadError = "Stream read error";
+inline constexpr std::string_view kNeedEnterName = "Need Enter Name";
+inline constexpr std::string_view kCannotChangeFixedFilesize = "Cannot change fixed filesize";
+inline constexpr std::string_view kUpgradeNeedsD1 = "Upgrade needs a D1 step: nothing was changed";
+inline constexpr std::string_view kSaveChangesQuestion = "Save changes to the script?";
+
+// "Cannot open file "<path>". <reason>"
+std::string cannotOpenFile(std::string_view path, std::string_view reason);
+// "Cannot create file "<path>". <reason>"
+std::string cannotCreateFile(std::string_view path, std::string_view reason);
+// "Unable to write to <path>"
+std::string unableToWrite(std::string_view path);
+// "Resource <name> not found"
+std::string resourceNotFound(std::string_view name);
+// "Test Count Overflow! Max Count: <n>"
+std::string testCountOverflow(std::int64_t maxCount);
+// "Unsupported record size <n>"
+std::string unsupportedRecordSize(unsigned recordSize);
+
+} // namespace pst::msg

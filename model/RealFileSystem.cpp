@@ -1,0 +1,156 @@
+#include "model/FileSystem.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pst {
+
+namespace {
+
+std::string reason(int err) { return std::strerror(err); }
+
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string baseOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool writeAll(int fd, ByteView bytes, int& err)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            err = errno;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+class RealFileSystem final : public FileSystem {
+public:
+    FileKind kind(const std::string& path) override
+    {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0)
+            return FileKind::Missing;
+        if (S_ISREG(st.st_mode))
+            return FileKind::Regular;
+        if (S_ISDIR(st.st_mode))
+            return FileKind::Directory;
+        return FileKind::Other;
+    }
+
+    std::optional<FileStamp> stamp(const std::string& path) override
+    {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            return std::nullopt;
+        FileStamp s;
+        s.size = static_cast<std::uint64_t>(st.st_size);
+        s.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+        s.inode = static_cast<std::uint64_t>(st.st_ino);
+        s.device = static_cast<std::uint64_t>(st.st_dev);
+        return s;
+    }
+
+    ReadResult readFile(const std::string& path) override
+    {
+        ReadResult r;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            r.error = reason(errno);
+            return r;
+        }
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+            ::close(fd);
+            r.error = reason(EISDIR);
+            return r;
+        }
+        Byte buf[1 << 16];
+        for (;;) {
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                r.error = reason(errno);
+                ::close(fd);
+                r.bytes.clear();
+                return r;
+            }
+            if (n == 0)
+                break;
+            r.bytes.insert(r.bytes.end(), buf, buf + n);
+        }
+        ::close(fd);
+        r.ok = true;
+        return r;
+    }
+
+    std::optional<std::string> writeFileAtomic(const std::string& path, ByteView bytes) override
+    {
+        if (kind(path) == FileKind::Directory)
+            return reason(EISDIR);
+        std::string tmp = folderOf(path) + "/." + baseOf(path) + ".XXXXXX";
+        const int fd = ::mkstemp(tmp.data());
+        if (fd < 0)
+            return reason(errno);
+        int err = 0;
+        bool ok = writeAll(fd, bytes, err);
+        if (ok && ::fsync(fd) != 0) {
+            err = errno;
+            ok = false;
+        }
+        // Keep the permissions of a file we replace; new files get the usual 0666 & ~umask.
+        struct stat old {};
+        if (ok) {
+            if (::stat(path.c_str(), &old) == 0)
+                ::fchmod(fd, old.st_mode & 07777);
+            else {
+                const mode_t mask = ::umask(0);
+                ::umask(mask);
+                ::fchmod(fd, 0666 & ~mask);
+            }
+        }
+        if (::close(fd) != 0 && ok) {
+            err = errno;
+            ok = false;
+        }
+        if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) {
+            err = errno;
+            ok = false;
+        }
+        if (!ok) {
+            ::unlink(tmp.c_str());
+            return reason(err);
+        }
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+FileSystem& realFileSystem()
+{
+    static RealFileSystem fs;
+    return fs;
+}
+
+} // namespace pst

@@ -1,0 +1,138 @@
+#include "model/StepList.h"
+
+#include <utility>
+
+namespace pst {
+
+namespace {
+StepListObserver kNoObserver;
+}
+
+StepListObserver& StepList::notify() const
+{
+    return m_observer ? *m_observer : kNoObserver;
+}
+
+void StepList::select(int row)
+{
+    const int next = valid(row) ? row : kNone;
+    if (next == m_selected)
+        return;
+    const int previous = m_selected;
+    m_selected = next;
+    notify().selectionChanged(previous, next);
+}
+
+void StepList::insert(int pos, StepRow row)
+{
+    if (pos < 0 || pos > size())
+        pos = size();
+    notify().rowsAboutToBeInserted(pos, pos);
+    m_rows.insert(m_rows.begin() + pos, std::move(row));
+    if (m_selected >= pos)
+        ++m_selected;
+    notify().rowsInserted(pos, pos);
+}
+
+void StepList::remove(int i)
+{
+    if (!valid(i))
+        return;
+    const bool wasSelected = m_selected == i;
+    notify().rowsAboutToBeRemoved(i, i);
+    m_rows.erase(m_rows.begin() + i);
+    if (wasSelected)
+        m_selected = kNone;
+    else if (m_selected > i)
+        --m_selected;
+    notify().rowsRemoved(i, i);
+    if (wasSelected)
+        notify().selectionChanged(i, kNone);
+}
+
+void StepList::swapWithNext(int i)
+{
+    if (!valid(i) || !valid(i + 1))
+        return;
+    notify().rowAboutToBeMoved(i, i + 1);
+    std::swap(m_rows[static_cast<std::size_t>(i)], m_rows[static_cast<std::size_t>(i) + 1]);
+    if (m_selected == i)
+        m_selected = i + 1;
+    else if (m_selected == i + 1)
+        m_selected = i;
+    notify().rowMoved(i, i + 1);
+}
+
+void StepList::reset(std::vector<StepRow> rows)
+{
+    const int previous = m_selected;
+    notify().listAboutToBeReset();
+    m_rows = std::move(rows);
+    m_selected = kNone;
+    notify().listReset();
+    if (previous != kNone)
+        notify().selectionChanged(previous, kNone);
+}
+
+void StepList::setCaption(int i, std::string caption)
+{
+    if (!valid(i))
+        return;
+    m_rows[static_cast<std::size_t>(i)].caption = std::move(caption);
+    notify().rowsChanged(i, i);
+}
+
+void StepList::setDescription(int i, std::string description)
+{
+    if (!valid(i))
+        return;
+    m_rows[static_cast<std::size_t>(i)].description = std::move(description);
+    notify().rowsChanged(i, i);
+}
+
+void StepList::setIcon(int i, StepIcon icon)
+{
+    if (!valid(i))
+        return;
+    m_rows[static_cast<std::size_t>(i)].icon = icon;
+    notify().rowsChanged(i, i);
+}
+
+void StepList::setRecord(int i, StepRecord record)
+{
+    if (!valid(i))
+        return;
+    m_rows[static_cast<std::size_t>(i)].record = std::move(record);
+    notify().rowsChanged(i, i);
+}
+
+void StepList::recordsChanged(int first, int last)
+{
+    if (m_rows.empty())
+        return;
+    if (first < 0)
+        first = 0;
+    if (last >= size())
+        last = size() - 1;
+    if (first <= last)
+        notify().rowsChanged(first, last);
+}
+
+void StepList::FreeStepData()
+{
+    for (auto& r : m_rows)
+        r.record.release();
+    recordsChanged(0, size() - 1);
+}
+
+int FindStepByTestId(const StepList& list, std::uint16_t id)
+{
+    for (int i = 0; i < list.size(); ++i) {
+        const StepRecord& r = list.row(i).record;
+        if (!r.empty() && r.testId() == id)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace pst

@@ -1,0 +1,96 @@
+#pragma once
+// The rows of the script as the editor shows them: each row owns one copy of
+// its step record, its caption (ID column), description and result icon. Row
+// 0 is step 1. Every change is reported to one observer, before and after, so
+// that a view model can mirror it row by row.
+
+#include "model/StepRecord.h"
+
+#include <string>
+#include <vector>
+
+namespace pst {
+
+struct StepRow {
+    StepRecord record;
+    std::string caption;
+    std::string description;
+    StepIcon icon = StepIcon::None;
+
+    friend bool operator==(const StepRow&, const StepRow&) = default;
+};
+
+class StepListObserver {
+public:
+    virtual ~StepListObserver() = default;
+    virtual void rowsAboutToBeInserted(int /*first*/, int /*last*/) {}
+    virtual void rowsInserted(int /*first*/, int /*last*/) {}
+    virtual void rowsAboutToBeRemoved(int /*first*/, int /*last*/) {}
+    virtual void rowsRemoved(int /*first*/, int /*last*/) {}
+    // A row moves from `from` to its final index `to`.
+    virtual void rowAboutToBeMoved(int /*from*/, int /*to*/) {}
+    virtual void rowMoved(int /*from*/, int /*to*/) {}
+    virtual void listAboutToBeReset() {}
+    virtual void listReset() {}
+    // Texts, icon or record bytes of rows first..last changed.
+    virtual void rowsChanged(int /*first*/, int /*last*/) {}
+    virtual void selectionChanged(int /*previous*/, int /*current*/) {}
+};
+
+class StepList {
+public:
+    static constexpr int kNone = -1;
+
+    void setObserver(StepListObserver* observer) { m_observer = observer; }
+
+    int size() const { return static_cast<int>(m_rows.size()); }
+    bool empty() const { return m_rows.empty(); }
+    bool valid(int row) const { return row >= 0 && row < size(); }
+    const StepRow& row(int i) const { return m_rows[static_cast<std::size_t>(i)]; }
+    const std::vector<StepRow>& rows() const { return m_rows; }
+
+    // Selected row index, or kNone.
+    int selected() const { return m_selected; }
+    bool hasSelection() const { return m_selected != kNone; }
+    // Selects `row` (kNone, or an index out of range, removes the selection).
+    // Reports a selection change only when the selection really changes.
+    void select(int row);
+
+    // Inserts at `pos` (0..size()). The selection index follows its row.
+    void insert(int pos, StepRow row);
+    // Removes row `i`; a removed selected row leaves nothing selected.
+    void remove(int i);
+    // Swaps row `i` with row `i + 1`; the selection follows its row.
+    void swapWithNext(int i);
+    // Replaces every row (a parse, a load); nothing selected afterwards.
+    void reset(std::vector<StepRow> rows);
+    // Removes all rows.
+    void clear() { reset({}); }
+
+    void setCaption(int i, std::string caption);
+    void setDescription(int i, std::string description);
+    void setIcon(int i, StepIcon icon);
+    void setRecord(int i, StepRecord record);
+
+    // Direct access to a record (or a whole row) for an edit; the caller reports the change
+    // with recordsChanged() when done (bulk edits report once).
+    StepRecord& editRecord(int i) { return m_rows[static_cast<std::size_t>(i)].record; }
+    StepRow& editRow(int i) { return m_rows[static_cast<std::size_t>(i)]; }
+    void recordsChanged(int first, int last);
+    void recordChanged(int i) { recordsChanged(i, i); }
+
+    // Releases every row's record; the rows stay, without records.
+    void FreeStepData();
+
+private:
+    StepListObserver& notify() const;
+
+    std::vector<StepRow> m_rows;
+    int m_selected = kNone;
+    StepListObserver* m_observer = nullptr;
+};
+
+// Index of the first row whose TEST_ID equals id, or -1.
+int FindStepByTestId(const StepList& list, std::uint16_t id);
+
+} // namespace pst

@@ -1,0 +1,65 @@
+#pragma once
+// A host for tests: dialogs answered from a script, everything shown recorded.
+
+#include "model/HexViewBuffer.h"
+#include "model/Host.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pst::test {
+
+struct ShownDialog {
+    bool save = false;
+    DialogPurpose purpose{};
+    std::optional<std::uint16_t> moduleId;
+    std::string filter;
+    std::string fileName;
+};
+
+class ScriptedHost : public Host {
+public:
+    // Answers of the next dialogs, in order; nullopt cancels. When the queue is
+    // empty, module dialogs and questions are answered from moduleFiles by id,
+    // and everything else is cancelled.
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::map<std::uint16_t, std::string> moduleFiles;
+    bool ctrl = false;
+
+    std::vector<ShownDialog> dialogs;
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    std::vector<std::string> titles;
+    std::string status;
+    std::string custom;
+    std::string hint;
+    HexViewBuffer hex;
+    int hexResets = 0;
+    int pumps = 0;
+    int scrolledTo = -1;
+
+    std::optional<std::string> openDialog(const DialogRequest& request) override;
+    std::optional<std::string> saveDialog(const DialogRequest& request) override;
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showError(const std::string& text) override { errors.push_back(text); }
+    bool ctrlHeld() override { return ctrl; }
+    void pumpMessages() override { ++pumps; }
+
+    void titleChanged(const std::string& title) override { titles.push_back(title); }
+    void statusChanged(const std::string& text) override { status = text; }
+    void customTextChanged(const std::string& text) override { custom = text; }
+    void scrollToRow(int row) override { scrolledTo = row; }
+    void hexSetSize(std::size_t size) override { hex.setSize(size); }
+    void hexResetEditState() override { ++hexResets; }
+    void hexLoad(ByteView bytes) override { hex.load(bytes); }
+    void hexSetHint(const std::string& text) override { hint = text; }
+
+private:
+    std::optional<std::string> answer(std::deque<std::optional<std::string>>& queue, const DialogRequest& request);
+};
+
+} // namespace pst::test
