@@ -164,6 +164,7 @@ void Editor::listReset()
 {
     m_host.listReset();
     setModified(true);
+    requestRefresh();
 }
 
 void Editor::rowsChanged(int first, int last)

@@ -65,13 +65,10 @@ void StepList::swapWithNext(int i)
 
 void StepList::reset(std::vector<StepRow> rows)
 {
-    const int previous = m_selected;
     notify().listAboutToBeReset();
     m_rows = std::move(rows);
     m_selected = kNone;
     notify().listReset();
-    if (previous != kNone)
-        notify().selectionChanged(previous, kNone);
 }
 
 void StepList::setCaption(int i, std::string caption)

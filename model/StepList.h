@@ -31,6 +31,7 @@ public:
     virtual void rowAboutToBeMoved(int /*from*/, int /*to*/) {}
     virtual void rowMoved(int /*from*/, int /*to*/) {}
     virtual void listAboutToBeReset() {}
+    // All rows replaced; the selection is gone (no selectionChanged follows).
     virtual void listReset() {}
     // Texts, icon or record bytes of rows first..last changed.
     virtual void rowsChanged(int /*first*/, int /*last*/) {}
@@ -62,7 +63,9 @@ public:
     void remove(int i);
     // Swaps row `i` with row `i + 1`; the selection follows its row.
     void swapWithNext(int i);
-    // Replaces every row (a parse, a load); nothing selected afterwards.
+    // Replaces every row (a parse, a load); nothing selected afterwards. A
+    // reset reports no selection change: like a list control emptied at
+    // once, it leaves the window title alone.
     void reset(std::vector<StepRow> rows);
     // Removes all rows.
     void clear() { reset({}); }

@@ -1,0 +1,66 @@
+#pragma once
+// Small text helpers shared by the INI reader and writer.
+
+#include <string>
+#include <string_view>
+
+namespace pst {
+
+// Blanks: every character up to and including the space (tabs, CR, NUL...).
+inline bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+inline std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// ASCII lower case: names compare without regard to case.
+inline std::string foldCase(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+inline bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// A line "[name]" (blanks around allowed): the name, trimmed; else nullopt-like empty
+// view with ok = false.
+struct SectionLine {
+    bool ok = false;
+    std::string_view name;
+};
+
+inline SectionLine parseSectionLine(std::string_view line)
+{
+    line = trimBlanks(line);
+    if (line.empty() || line.front() != '[')
+        return {};
+    line.remove_prefix(1);
+    const auto close = line.find(']');
+    if (close != std::string_view::npos)
+        line = line.substr(0, close);
+    return {true, trimBlanks(line)};
+}
+
+} // namespace pst

@@ -1,0 +1,91 @@
+#include "catalogs/Catalogs.h"
+
+#include "catalogs/CustomTests.h"
+#include "model/Error.h"
+#include "support/MemoryFileSystem.h"
+
+#include <gtest/gtest.h>
+
+using namespace pst;
+using pst::test::MemoryFileSystem;
+
+class CatalogsTest : public ::testing::Test {
+protected:
+    MemoryFileSystem fs;
+    Catalogs catalogs{fs, "/cat"};
+};
+
+TEST_F(CatalogsTest, KeysOfTestIds)
+{
+    fs.put("/cat/ModDescr.ini", std::string_view(
+        "[Desc]\nff=Two digits\n0100=Four digits\n05=Five\nB000=Desc of B000\n"
+        "[HOST_SEQ]\n8199=Host seq\nB000=Host B000\n[ARCO]\n5a=Arco five A\n"));
+    EXPECT_EQ(catalogs.LookupDesc(0x00FF), "Two digits");
+    EXPECT_EQ(catalogs.LookupDesc(0x0100), "Four digits");
+    EXPECT_EQ(catalogs.LookupDesc(0x0005), "Five");
+    EXPECT_EQ(catalogs.StepDescription(0x8199), "Host seq");
+    EXPECT_EQ(catalogs.StepDescription(0xB000), "Host B000");
+    EXPECT_EQ(catalogs.LookupDesc(0xB000), "Desc of B000");
+    EXPECT_EQ(catalogs.LookupArco(0x5A), "Arco five A");
+    EXPECT_EQ(catalogs.LookupDesc(0x0006), "");
+}
+
+TEST_F(CatalogsTest, ErrorTextsAndTheirDefault)
+{
+    fs.put("/cat/Errors.ini", std::string_view("[errors]\n0xffff=No result\n0x001a=Bad sector\n"));
+    EXPECT_EQ(catalogs.LookupErrorText(0xFFFF), "No result");
+    EXPECT_EQ(catalogs.LookupErrorText(0x1A), "Bad sector");
+    EXPECT_EQ(catalogs.LookupErrorText(0), "ERROR 0000");
+    EXPECT_EQ(catalogs.LookupErrorText(0x1234), "ERROR 1234");
+}
+
+TEST_F(CatalogsTest, MissingFilesGiveDefaults)
+{
+    EXPECT_EQ(catalogs.LookupDesc(0xDC), "");
+    EXPECT_EQ(catalogs.LookupErrorText(0xFFFF), "ERROR FFFF");
+    EXPECT_TRUE(catalogs.ListFamilies().empty());
+    EXPECT_TRUE(catalogs.ListCustomTests("Work").empty());
+}
+
+TEST_F(CatalogsTest, AnEditedFileShowsAtTheNextLookupAndAnUnchangedOneIsReadOnce)
+{
+    fs.put("/cat/ModDescr.ini", std::string_view("[Desc]\nDC=Old\n"));
+    EXPECT_EQ(catalogs.LookupDesc(0xDC), "Old");
+    const int reads = fs.readCount();
+    for (int i = 0; i < 100; ++i)
+        catalogs.LookupDesc(0xDC);
+    EXPECT_EQ(fs.readCount(), reads);
+    fs.put("/cat/ModDescr.ini", std::string_view("[Desc]\nDC=New\n"));
+    EXPECT_EQ(catalogs.LookupDesc(0xDC), "New");
+    fs.remove("/cat/ModDescr.ini");
+    EXPECT_EQ(catalogs.LookupDesc(0xDC), "");
+}
+
+TEST_F(CatalogsTest, FamilyChangeNeedsANameAndRefillsTheCustomTests)
+{
+    fs.put("/cat/SCRIPTS.INI", std::string_view("[Work]\nA=\nB=\n[Other]\nC=\n"));
+    EXPECT_EQ(cbFamilyChange(catalogs, "  ").message, "Need Enter Name");
+    EXPECT_FALSE(cbFamilyChange(catalogs, "").customTests.has_value());
+    EXPECT_EQ(cbFamilyChange(catalogs, "Work").customTests, (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(cbFamilyChange(catalogs, "W").customTests, std::vector<std::string>{});
+}
+
+TEST_F(CatalogsTest, WritingACustomTestCreatesTheFileAndRefillsBothLists)
+{
+    EXPECT_EQ(btWriteToIniClick(catalogs, "Work", " ").message, "Need Enter Name");
+    EXPECT_EQ(btWriteToIniClick(catalogs, "", "Test").message, "Need Enter Name");
+    EXPECT_FALSE(fs.has("/cat/SCRIPTS.INI"));
+    const CustomTestWrite w = btWriteToIniClick(catalogs, "Work", "Spin up");
+    EXPECT_FALSE(w.message.has_value());
+    EXPECT_EQ(fs.text("/cat/SCRIPTS.INI"), "[Work]\r\nSpin up=\r\n");
+    EXPECT_EQ(w.families, (std::vector<std::string>{"Work"}));
+    EXPECT_EQ(w.customTests, (std::vector<std::string>{"Spin up"}));
+    btWriteToIniClick(catalogs, "Work", "Spin up");
+    EXPECT_EQ(fs.text("/cat/SCRIPTS.INI"), "[Work]\r\nSpin up=\r\n");
+}
+
+TEST_F(CatalogsTest, AnUnwritableScriptsFileIsAnError)
+{
+    fs.failWrites("/cat/SCRIPTS.INI");
+    EXPECT_THROW(btWriteToIniClick(catalogs, "Work", "T"), Error);
+}

@@ -1,0 +1,232 @@
+#include "support/EditorFixture.h"
+
+#include "model/Hex.h"
+
+using namespace pst;
+using namespace pst::test;
+
+namespace {
+constexpr std::uint16_t X = 0xFFFF;
+}
+
+class EditorEdits : public EditorFixture {};
+
+TEST_F(EditorEdits, InsertWithNothingSelectedPutsTheTemplateFirst)
+{
+    loadSteps({{2, 2, 2}});
+    editor.selectRow(StepList::kNone);
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    ASSERT_EQ(editor.steps().size(), 2);
+    EXPECT_EQ(editor.steps().selected(), 0);
+    const StepRow& row = editor.steps().row(0);
+    EXPECT_EQ(row.caption, "DC");
+    EXPECT_EQ(row.icon, StepIcon::None);
+    const StepRecord& r = row.record;
+    EXPECT_EQ(r.size(), 136u);
+    EXPECT_EQ(r.testId(), 0xDC);
+    EXPECT_EQ(r.testArg(), 1);
+    EXPECT_EQ(r.param(1), 0x0Fu);
+    EXPECT_EQ(r.param(2), 1u);
+    EXPECT_EQ(r.param(3), 0x0Au);
+    EXPECT_EQ(r.errorCode(ModuleLayout::Royl), 0xFFFF);
+    EXPECT_EQ((Links{r.link(0), r.link(1), r.link(2)}), (Links{2, 2, 2}));
+    // The hex view shows the new record.
+    EXPECT_EQ(host.hex.bytes(), r.data());
+}
+
+TEST_F(EditorEdits, InsertRenumbersOnlyTheRowsAfterItAndBelowTheCount)
+{
+    loadSteps({{1, 2, 3}, {4, 5, 6}, {1, 2, 3}, {4, 5, 6}, {0, X, 4}});
+    editor.selectRow(1);
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    EXPECT_EQ(editor.steps().selected(), 2);
+    const std::vector<Links> expected = {{1, 2, 3}, {4, 5, 6}, {4, 4, 4}, {2, 3, 4}, {5, 5, 6}, {0, X, 5}};
+    EXPECT_EQ(links(), expected);
+}
+
+TEST_F(EditorEdits, InsertInALegacy28ScriptMarksTheErrorCodeAt0x54)
+{
+    loadSteps({{1, 1, 1}}, ModuleLayout::Legacy28);
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    const StepRecord& r = editor.steps().row(1).record;
+    EXPECT_EQ(r.size(), 116u);
+    EXPECT_EQ(r.u16(0x54), 0xFFFF);
+    EXPECT_EQ(r.u16(0x68), 0);
+}
+
+TEST_F(EditorEdits, InsertBeforeAnyModuleDoesNothing)
+{
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    EXPECT_TRUE(editor.steps().empty());
+}
+
+TEST_F(EditorEdits, DeleteLowersEveryLinkFromTheRemovedRowOn)
+{
+    loadSteps({{2, 3, 4}, {3, 0, X}, {9, 1, 2}, {5, 6, 7}});
+    editor.selectRow(1);
+    ASSERT_TRUE(run(&Editor::miDeleteClick));
+    EXPECT_EQ(editor.steps().selected(), 1);
+    const std::vector<Links> expected = {{2, 3, 4}, {8, 0, 1}, {4, 5, 6}};
+    EXPECT_EQ(links(), expected);
+}
+
+TEST_F(EditorEdits, DeletingAnEEEEStepAlsoLowersTheRowAbove)
+{
+    ModuleBuilder b;
+    for (std::uint16_t id : {0x10, 0x11, 0xEEEE, 0x13}) {
+        StepRecord r = b.record(id);
+        r.setLinks(3);
+        b.step(r);
+    }
+    load(b.build());
+    editor.selectRow(2);
+    ASSERT_TRUE(run(&Editor::miDeleteClick));
+    const std::vector<Links> expected = {{3, 3, 3}, {2, 2, 2}, {2, 2, 2}};
+    EXPECT_EQ(links(), expected);
+}
+
+TEST_F(EditorEdits, DeleteSelectsTheNextOrTheNewLastRow)
+{
+    loadSteps({{0, 0, 0}, {0, 0, 0}});
+    editor.selectRow(1);
+    ASSERT_TRUE(run(&Editor::miDeleteClick));
+    EXPECT_EQ(editor.steps().selected(), 0);
+    ASSERT_TRUE(run(&Editor::miDeleteClick));
+    EXPECT_TRUE(editor.steps().empty());
+    EXPECT_EQ(editor.steps().selected(), StepList::kNone);
+    ASSERT_TRUE(run(&Editor::miDeleteClick)); // nothing selected: nothing happens
+}
+
+TEST_F(EditorEdits, MovesShiftThePassedRowsSuccessLinkWithWrap)
+{
+    const struct {
+        std::uint16_t passed;
+        bool down;
+        std::uint16_t after;
+    } cases[] = {{5, true, 4}, {0, true, X}, {X, true, X}, {5, false, 6}, {0xFFFE, false, X}, {X, false, X}};
+    for (const auto& c : cases) {
+        if (c.down) {
+            loadSteps({{7, 8, 9}, {c.passed, 1, 1}});
+            editor.selectRow(0);
+            ASSERT_TRUE(run(&Editor::btDownClick));
+            EXPECT_EQ(editor.steps().selected(), 1);
+            EXPECT_EQ(links()[0], (Links{c.after, 1, 1}));
+            EXPECT_EQ(links()[1], (Links{7, 8, 9}));
+        } else {
+            loadSteps({{c.passed, 1, 1}, {7, 8, 9}});
+            editor.selectRow(1);
+            ASSERT_TRUE(run(&Editor::btUpClick));
+            EXPECT_EQ(editor.steps().selected(), 0);
+            EXPECT_EQ(links()[1], (Links{c.after, 1, 1}));
+            EXPECT_EQ(links()[0], (Links{7, 8, 9}));
+        }
+    }
+}
+
+TEST_F(EditorEdits, MovesAtTheEdgesDoNothing)
+{
+    loadSteps({{5, 5, 5}, {6, 6, 6}});
+    editor.selectRow(0);
+    ASSERT_TRUE(run(&Editor::btUpClick));
+    editor.selectRow(1);
+    ASSERT_TRUE(run(&Editor::btDownClick));
+    EXPECT_EQ(links(), (std::vector<Links>{{5, 5, 5}, {6, 6, 6}}));
+    EXPECT_EQ(editor.steps().row(0).record.testId(), 0x10);
+}
+
+TEST_F(EditorEdits, BulkLinkRules)
+{
+    const struct {
+        const char* name;
+        void (Editor::*command)();
+        int rows;
+        std::vector<Links> expected;
+    } cases[] = {
+        {"END on 5", &Editor::miSetErorSteptoEndClick, 5, {{2, 4, 5}, {3, 4, 5}, {X, X, X}, {X, X, X}, {X, X, X}}},
+        {"END on 3", &Editor::miSetErorSteptoEndClick, 3, {{X, X, X}, {X, X, X}, {X, X, X}}},
+        {"STOP on 3", &Editor::miSetErorSteptoStopClick, 3, {{2, X, X}, {3, X, X}, {X, X, X}}},
+        {"STOP on 1", &Editor::miSetErorSteptoStopClick, 1, {{X, X, X}}},
+        {"step by step", &Editor::miSetGoodSteptoStepByStepClick, 3, {{2, 7, 7}, {3, 7, 7}, {X, X, X}}},
+    };
+    for (const auto& c : cases) {
+        loadSteps(std::vector<Links>(static_cast<std::size_t>(c.rows), Links{7, 7, 7}));
+        ASSERT_TRUE(run(c.command));
+        EXPECT_EQ(links(), c.expected) << c.name;
+    }
+}
+
+TEST_F(EditorEdits, StepByStepKeepsASecondToLastDCStep)
+{
+    ModuleBuilder b;
+    for (std::uint16_t id : {0x10, 0xDC, 0x12}) {
+        StepRecord r = b.record(id);
+        r.setLinks(9);
+        b.step(r);
+    }
+    load(b.build());
+    ASSERT_TRUE(run(&Editor::miSetGoodSteptoStepByStepClick));
+    EXPECT_EQ(links(), (std::vector<Links>{{2, 9, 9}, {9, 9, 9}, {X, X, X}}));
+}
+
+TEST_F(EditorEdits, ClearScriptLogInBothErrorCodeLayouts)
+{
+    for (ModuleLayout layout : {ModuleLayout::Royl, ModuleLayout::Legacy28}) {
+        ModuleBuilder b(layout);
+        StepRecord r = b.record(0x10, 0x1234);
+        for (std::size_t i = 0; i < r.size(); ++i)
+            r.mutableBytes()[i] = static_cast<Byte>(0xA0 + i);
+        b.step(r);
+        load(b.build());
+        ASSERT_EQ(editor.steps().row(0).icon, StepIcon::Failed);
+        ASSERT_TRUE(run(&Editor::miClearScriptClick));
+        const StepRecord& after = editor.steps().row(0).record;
+        const std::size_t errorAt = layout == ModuleLayout::Royl ? 0x68 : 0x54;
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            const Byte expected = i < 0x4E ? static_cast<Byte>(0xA0 + i) : (i == errorAt || i == errorAt + 1) ? 0xFF : 0;
+            ASSERT_EQ(after.bytes()[i], expected) << i;
+        }
+        EXPECT_EQ(editor.steps().row(0).icon, StepIcon::None);
+    }
+}
+
+TEST_F(EditorEdits, ClearCurrentStepLogClearsOnlyTheSelectedRow)
+{
+    ModuleBuilder b;
+    b.step(0x10, 0).step(0x11, 0);
+    load(b.build());
+    editor.selectRow(1);
+    ASSERT_TRUE(run(&Editor::miClearCurrentStepClick));
+    EXPECT_EQ(editor.steps().row(0).icon, StepIcon::Passed);
+    EXPECT_EQ(editor.steps().row(1).icon, StepIcon::None);
+    EXPECT_EQ(editor.steps().row(1).record.errorCode(ModuleLayout::Royl), 0xFFFF);
+    EXPECT_EQ(host.hex.bytes(), editor.steps().row(1).record.data());
+}
+
+TEST_F(EditorEdits, ClearKeepsTheImageAndTitle)
+{
+    loadSteps({{0, 0, 0}});
+    const std::string title = editor.title();
+    const std::size_t size = editor.image().size();
+    ASSERT_TRUE(run(&Editor::miClearAllClick));
+    EXPECT_TRUE(editor.steps().empty());
+    EXPECT_EQ(editor.image().size(), size);
+    EXPECT_EQ(editor.recordSize(), 136);
+    EXPECT_EQ(editor.title(), title);
+}
+
+TEST_F(EditorEdits, HexViewEditsGoIntoTheSelectedRecordOnly)
+{
+    loadSteps({{1, 1, 1}, {2, 2, 2}});
+    editor.selectRow(0);
+    ASSERT_TRUE(editor.run([] {}));
+    Bytes view = host.hex.bytes();
+    putU16(view, 0x48, 0xFFFF);
+    const int resets = host.hexResets;
+    editor.heScriptChange(view);
+    EXPECT_EQ(links()[0], (Links{0xFFFF, 1, 1}));
+    EXPECT_EQ(editor.steps().row(0).caption, "10"); // the ID text stays
+    EXPECT_EQ(host.hexResets, resets);               // no refresh, undo history kept
+    editor.selectRow(StepList::kNone);
+    editor.heScriptChange(Bytes(136, 0xEE));
+    EXPECT_EQ(links(), (std::vector<Links>{{0xFFFF, 1, 1}, {2, 2, 2}}));
+}

@@ -1,0 +1,190 @@
+#include "support/EditorFixture.h"
+
+#include "model/Checksum.h"
+#include "model/ModuleImage.h"
+
+using namespace pst;
+using namespace pst::test;
+
+class EditorLoadSave : public EditorFixture {
+protected:
+    // Saves through the Save command with the file chosen; returns the bytes written.
+    Bytes save(const std::string& path = "/out/saved.rpm")
+    {
+        host.saveAnswers.push_back(path);
+        EXPECT_TRUE(editor.run([&] { editor.btWriteClick(); }));
+        return fs.has(path) ? fs.bytes(path) : Bytes{};
+    }
+};
+
+TEST_F(EditorLoadSave, LoadShowsTheTitlesInOrderAndSelectsTheCurrentStep)
+{
+    load(ModuleBuilder().currentStep(2).ptmStartTime(3723).step(0x10).step(0x11).step(0x12).build());
+    ASSERT_GE(host.titles.size(), 3u);
+    const auto n = host.titles.size();
+    EXPECT_EQ(host.titles[n - 3], "Self Scan Script - 28");
+    EXPECT_EQ(host.titles[n - 2], "Self Scan Script - 28 - Step: 2 (2h)");
+    EXPECT_EQ(host.titles[n - 1], "Self Scan Script - 28 - All: 3, Cur: 2, PTM Start Time:01:02:03");
+    EXPECT_EQ(editor.steps().selected(), 1);
+    EXPECT_EQ(host.dialogs.at(0).filter, "Module 28|*28*.rpm|All|*.*");
+    EXPECT_EQ(editor.openDialogState().filter, "All|*.*");
+    EXPECT_EQ(editor.openDialogState().fileName, "");
+    EXPECT_EQ(host.hex.bytes(), editor.steps().row(1).record.data());
+    EXPECT_EQ(host.status, "ERROR FFFF");
+    EXPECT_FALSE(editor.modified());
+}
+
+TEST_F(EditorLoadSave, TheTitleKeepsTheBoxTextButTheIdIsReadAsHex)
+{
+    editor.setModIdText("zz");
+    load(ModuleBuilder().step(0x10).build());
+    const auto n = host.titles.size();
+    EXPECT_EQ(host.titles[n - 3], "Self Scan Script - 28");
+    EXPECT_EQ(host.titles[n - 1], "Self Scan Script - zz - All: 1, Cur: 1, PTM Start Time:00:00:00");
+}
+
+TEST_F(EditorLoadSave, ACancelledOrEmptyOrFailingLoadChangesNothing)
+{
+    load(ModuleBuilder().step(0x10).step(0x11).build());
+    const Bytes image = editor.image().data();
+    const auto rows = editor.steps().rows();
+    const std::string title = editor.title();
+
+    host.openAnswers.push_back(std::nullopt);
+    EXPECT_TRUE(run(&Editor::btReadClick));
+    fs.put("/empty.rpm", Bytes{});
+    host.openAnswers.push_back("/empty.rpm");
+    EXPECT_TRUE(run(&Editor::btReadClick));
+    fs.put("/short.rpm", Bytes{'R', 'O', 'Y', 'L', 0});
+    host.openAnswers.push_back("/short.rpm");
+    EXPECT_FALSE(run(&Editor::btReadClick));
+    host.openAnswers.push_back("/missing.rpm");
+    EXPECT_FALSE(run(&Editor::btReadClick));
+
+    EXPECT_EQ(host.errors, (std::vector<std::string>{"Stream read error",
+                                                      "Cannot open file \"/missing.rpm\". No such file or directory"}));
+    EXPECT_EQ(editor.image().data(), image);
+    EXPECT_EQ(editor.steps().rows(), rows);
+    EXPECT_EQ(editor.title(), title);
+    EXPECT_EQ(editor.openDialogState().filter, "All|*.*");
+}
+
+TEST_F(EditorLoadSave, RoundTripsInEveryLayoutWithTheBoxIdAndAValidChecksum)
+{
+    for (ModuleLayout layout : {ModuleLayout::Royl, ModuleLayout::Legacy32, ModuleLayout::Legacy28}) {
+        editor.setStepChecked(false);
+        const Bytes original = ModuleBuilder(layout).moduleId(0x3B).currentStep(1).step(0x10, 0).step(0x11, 5).build();
+        load(original);
+        const Bytes saved = save();
+        ASSERT_EQ(saved.size(), original.size());
+        ModuleImage image(saved);
+        EXPECT_TRUE(ChecksumValid(image));
+        if (layout == ModuleLayout::Royl) {
+            EXPECT_EQ(getU16(saved, 8), 0x28);
+        } else {
+            EXPECT_EQ(saved[4], 0x28);
+        }
+        // Apart from id and checksum (and the header's explicit record size),
+        // the bytes are the loaded ones.
+        ModuleImage expected(original);
+        SetModuleId(expected, 0x28);
+        if (layout != ModuleLayout::Legacy28) {
+            expected.seek(layoutInfo(layout).headerOffset + 2);
+            expected.writeU16(layoutInfo(layout).defaultRecordSize);
+            FixChecksum(expected);
+        }
+        if (layout != ModuleLayout::Legacy28) {
+            EXPECT_EQ(saved, expected.data()) << layoutName(layout);
+        }
+        EXPECT_EQ(host.dialogs.back().fileName, "~id28.rpm");
+        EXPECT_EQ(editor.saveDialogState().filter, "All|*.*");
+        EXPECT_EQ(editor.saveDialogState().fileName, "");
+    }
+}
+
+TEST_F(EditorLoadSave, SaveAppliesTheEndRuleOnlyWhenStepIsChecked)
+{
+    loadSteps({{7, 7, 7}, {7, 7, 7}, {7, 7, 7}, {7, 7, 7}, {7, 7, 7}});
+    editor.setStepChecked(false);
+    Bytes saved = save();
+    EXPECT_EQ(getU16(saved, 56 + 0x48), 7);
+    editor.setStepChecked(true);
+    saved = save();
+    EXPECT_EQ(getU16(saved, 56 + 0x48), 2);
+    EXPECT_EQ(getU16(saved, 56 + 0x4A), 4);
+    EXPECT_EQ(getU16(saved, 56 + 0x4C), 5);
+}
+
+TEST_F(EditorLoadSave, SaveWithNothingSelectedSelectsTheFirstRow)
+{
+    load(ModuleBuilder().currentStep(2).step(0x10).step(0x11).build());
+    editor.selectRow(StepList::kNone);
+    const Bytes saved = save();
+    EXPECT_EQ(getU16(saved, 48), 1);
+    EXPECT_EQ(editor.steps().selected(), 0);
+}
+
+TEST_F(EditorLoadSave, ScriptsBeyondTheCapacityAreRefusedBeforeAnythingIsWritten)
+{
+    load(ModuleBuilder().step(0x10).step(0x11).capacity(2).build());
+    const Bytes image = editor.image().data();
+    editor.selectRow(1);
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    const auto rows = editor.steps().rows();
+    host.saveAnswers.push_back("/out/x.rpm");
+    ASSERT_TRUE(run(&Editor::btWriteClick));
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Test Count Overflow! Max Count: 2"}));
+    EXPECT_EQ(editor.steps().selected(), 1);
+    EXPECT_FALSE(fs.has("/out/x.rpm"));
+    EXPECT_EQ(editor.image().data(), image);
+    EXPECT_EQ(editor.steps().rows(), rows); // no END rule applied
+    EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(EditorLoadSave, AFailedWriteKeepsTheEarlierFileAndTellsWhy)
+{
+    load(ModuleBuilder().step(0x10).build());
+    fs.put("/out/old.rpm", std::string_view("old bytes"));
+    fs.failWrites("/out/old.rpm", "No space left on device");
+    host.saveAnswers.push_back("/out/old.rpm");
+    EXPECT_FALSE(run(&Editor::btWriteClick));
+    EXPECT_EQ(host.errors.back(), "Cannot create file \"/out/old.rpm\". No space left on device");
+    EXPECT_EQ(fs.text("/out/old.rpm"), "old bytes");
+}
+
+TEST_F(EditorLoadSave, CancellingTheSaveDialogWritesNothing)
+{
+    load(ModuleBuilder().step(0x10).build());
+    editor.selectRow(0);
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    host.saveAnswers.push_back(std::nullopt);
+    ASSERT_TRUE(run(&Editor::btWriteClick));
+    EXPECT_EQ(fs.writeCount(), 0);
+    EXPECT_TRUE(ChecksumValid(editor.image()));
+    EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(EditorLoadSave, SaveWithNoRowsDoesNothing)
+{
+    load(ModuleBuilder().capacity(3).build());
+    ASSERT_TRUE(run(&Editor::btWriteClick));
+    EXPECT_TRUE(std::none_of(host.dialogs.begin(), host.dialogs.end(), [](const ShownDialog& d) { return d.save; }));
+}
+
+TEST_F(EditorLoadSave, TheStatusLineShowsTheErrorTextAtTheLayoutsOffset)
+{
+    fs.put("/cat/Errors.ini", std::string_view("[ERRORS]\n0x0005=Seek failed\n"));
+    for (ModuleLayout layout : {ModuleLayout::Royl, ModuleLayout::Legacy28}) {
+        ModuleBuilder b(layout);
+        StepRecord r = b.record(0x10, 0x1234);
+        r.setU16(layout == ModuleLayout::Royl ? 0x54 : 0x68, 0x0005); // decoy at the other offset
+        load(b.step(r).step(b.record(0x11, 0x0005)).build());
+        editor.selectRow(0);
+        ASSERT_TRUE(editor.run([] {}));
+        EXPECT_EQ(host.status, "ERROR 1234");
+        editor.selectRow(1);
+        ASSERT_TRUE(editor.run([] {}));
+        EXPECT_EQ(host.status, "Seek failed");
+    }
+    EXPECT_EQ(host.hint.substr(host.hint.rfind('\n') + 1), "Offset 54 - Error Code");
+}
