@@ -92,6 +92,13 @@ public:
     // --- Load and Save ---------------------------------------------------
     void btReadClick();
     void btWriteClick();
+    // Save as the button does; true when the file was written.
+    bool saveScript();
+    // Before the script is replaced or the window closes: when it is
+    // modified, asks whether to save it. True when the caller may go on
+    // (saved, discarded, or nothing to save); false when the user cancelled
+    // or the save did not write the file.
+    bool maybeSaveChanges();
 
     // --- step editing ----------------------------------------------------
     void miInsertClick();
