@@ -2,6 +2,10 @@
 // DIR/<target>/seed_<n>. Every seed is built here from the module builders,
 // so no binary of unknown origin enters the corpus.
 
+#include "model/EditorSnapshot.h"
+#include "model/ScriptParser.h"
+#include "catalogs/IniFile.h"
+#include "model/ModuleImage.h"
 #include "support/ModuleBuilder.h"
 
 #include <cstdio>
@@ -44,6 +48,28 @@ std::vector<Bytes> iniSeeds()
             text("[PST Sequence]\r\n1 Delay                                  = DC,1,F,1,A,,,,,,,,,,,,,,\r\n")};
 }
 
+std::vector<Bytes> snapshotSeeds()
+{
+    std::vector<Bytes> seeds;
+    for (const Bytes& module : moduleSeeds()) {
+        EditorSnapshot snap;
+        snap.image = module;
+        try {
+            ParsedScript p = parseScriptImage(ModuleImage(module), IniFile());
+            snap.layout = p.layout;
+            snap.recordSize = p.recordSize;
+            snap.maxStepCount = p.maxStepCount;
+            snap.rows = p.rows;
+            snap.selected = p.rows.empty() ? -1 : 0;
+        } catch (...) {
+            continue;
+        }
+        snap.modIdText = "28";
+        seeds.push_back(encodeSnapshot(snap));
+    }
+    return seeds;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -55,5 +81,6 @@ int main(int argc, char** argv)
     const std::filesystem::path dir = argv[1];
     write(dir, "fuzz_module", moduleSeeds());
     write(dir, "fuzz_ini", iniSeeds());
+    write(dir, "fuzz_snapshot", snapshotSeeds());
     return 0;
 }

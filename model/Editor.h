@@ -23,6 +23,7 @@ namespace pst {
 
 class FileSystem;
 struct ParsedScript;
+struct EditorSnapshot;
 
 inline constexpr std::string_view kAppTitle = "Self Scan Script";
 
@@ -62,6 +63,11 @@ public:
     const std::string& customText() const { return m_customText; }
     const std::vector<std::string>& familyList() const { return m_familyList; }
     const std::vector<std::string>& customList() const { return m_customList; }
+
+    // The state a recovery copy keeps, and bringing it back (the script is
+    // then modified, as it was when the copy was taken).
+    EditorSnapshot snapshot() const;
+    void restore(EditorSnapshot snapshot);
 
     // The script differs from what was last loaded or saved.
     bool modified() const { return m_modified; }
