@@ -21,6 +21,6 @@ for f in fuzz/fuzz_*.cpp; do
   echo "== $name for ${SECONDS_EACH}s"
   "$target" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="build-fuzz/artifacts/$name/" "$CORPUS/$name" > "build-fuzz/$name.log" 2>&1 || { tail -n 40 "build-fuzz/$name.log"; exit 1; }
-  grep -E "^#[0-9]+ +DONE" "build-fuzz/$name.log" | tail -n 1
+  grep -E "DONE +cov:" "build-fuzz/$name.log" | tail -n 1
   grep -E "^stat::number_of_executed_units" "build-fuzz/$name.log"
 done
