@@ -1,5 +1,6 @@
 #include "model/Editor.h"
 
+#include "model/EditorSnapshot.h"
 #include "model/Error.h"
 #include "model/Hex.h"
 #include "model/StepRecord.h"
@@ -53,6 +54,34 @@ void Editor::setModified(bool modified)
         return;
     m_modified = modified;
     m_host.modifiedChanged(modified);
+}
+
+EditorSnapshot Editor::snapshot() const
+{
+    EditorSnapshot s;
+    s.image = m_image.data();
+    s.layout = m_layout;
+    s.recordSize = m_recordSize;
+    s.maxStepCount = m_maxStepCount;
+    s.rows = m_steps.rows();
+    s.selected = m_steps.selected();
+    s.modIdText = m_modIdText;
+    return s;
+}
+
+void Editor::restore(EditorSnapshot s)
+{
+    m_image.assign(std::move(s.image));
+    m_layout = s.layout;
+    m_recordSize = s.recordSize;
+    m_maxStepCount = s.maxStepCount;
+    m_modIdText = std::move(s.modIdText);
+    m_host.hexSetSize(m_recordSize);
+    m_host.hexSetHint(hexHint());
+    m_steps.reset(std::move(s.rows));
+    selectAndShow(s.selected);
+    setModified(true);
+    requestRefresh();
 }
 
 void Editor::setCustomText(std::string text)

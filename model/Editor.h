@@ -23,6 +23,7 @@ namespace pst {
 
 class FileSystem;
 struct ParsedScript;
+struct EditorSnapshot;
 
 inline constexpr std::string_view kAppTitle = "Self Scan Script";
 
@@ -63,6 +64,11 @@ public:
     const std::vector<std::string>& familyList() const { return m_familyList; }
     const std::vector<std::string>& customList() const { return m_customList; }
 
+    // The state a recovery copy keeps, and bringing it back (the script is
+    // then modified, as it was when the copy was taken).
+    EditorSnapshot snapshot() const;
+    void restore(EditorSnapshot snapshot);
+
     // The script differs from what was last loaded or saved.
     bool modified() const { return m_modified; }
     void setModified(bool modified);
@@ -92,6 +98,13 @@ public:
     // --- Load and Save ---------------------------------------------------
     void btReadClick();
     void btWriteClick();
+    // Save as the button does; true when the file was written.
+    bool saveScript();
+    // Before the script is replaced or the window closes: when it is
+    // modified, asks whether to save it. True when the caller may go on
+    // (saved, discarded, or nothing to save); false when the user cancelled
+    // or the save did not write the file.
+    bool maybeSaveChanges();
 
     // --- step editing ----------------------------------------------------
     void miInsertClick();

@@ -97,6 +97,8 @@ void Editor::SerializeScript()
 
 void Editor::btReadClick()
 {
+    if (!maybeSaveChanges())
+        return;
     const std::uint16_t id = moduleId();
     // Read into a new image: a cancelled dialog or a failed parse leaves the
     // script on screen, and its image, as they were.
@@ -110,8 +112,25 @@ void Editor::btReadClick()
 
 void Editor::btWriteClick()
 {
+    saveScript();
+}
+
+bool Editor::maybeSaveChanges()
+{
+    if (!m_modified)
+        return true;
+    switch (m_host.askSaveChanges()) {
+    case SaveChangesAnswer::Save: return saveScript();
+    case SaveChangesAnswer::Discard: return true;
+    case SaveChangesAnswer::Cancel: return false;
+    }
+    return false;
+}
+
+bool Editor::saveScript()
+{
     if (m_steps.empty())
-        return;
+        return false;
     if (!m_steps.hasSelection())
         selectAndShow(0);
     // Refuse before anything is written: a module longer than its capacity
@@ -119,7 +138,7 @@ void Editor::btWriteClick()
     if (m_steps.size() > m_maxStepCount) {
         m_host.showMessage(msg::testCountOverflow(m_maxStepCount));
         selectAndShow(m_maxStepCount > 0 ? static_cast<int>(m_maxStepCount - 1) : StepList::kNone);
-        return;
+        return false;
     }
     if (m_stepChecked)
         miSetErorSteptoEndClick();
@@ -131,6 +150,7 @@ void Editor::btWriteClick()
     m_host.hexResetEditState();
     if (written)
         setModified(false);
+    return written;
 }
 
 } // namespace pst

@@ -52,6 +52,10 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     // An error a command raised (the default handler's message box).
     virtual void showError(const std::string& text) = 0;
+    // The script is modified and about to be replaced or closed: "Save changes
+    // to the script?" with Save, Discard and Cancel. A host that cannot ask
+    // (a batch run) discards.
+    virtual SaveChangesAnswer askSaveChanges() { return SaveChangesAnswer::Discard; }
     // Whether the Ctrl key is held right now.
     virtual bool ctrlHeld() { return false; }
     void pumpMessages() override {}

@@ -6,6 +6,9 @@
 #include "model/Messages.h"
 #include "model/ModuleImage.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace pst {
 
 namespace {
@@ -20,6 +23,27 @@ ScriptHeader readHeader(const ModuleImage& image, std::size_t at)
     h.ptmStartTime = getU32(image.bytes(), at + 4);
     return h;
 }
+
+// Scripts repeat their test ids: look each one up once per parse.
+class TextsById {
+public:
+    explicit TextsById(const IniFile& modDescr) : m_modDescr(modDescr) {}
+
+    const std::pair<std::string, std::string>& captionAndDescription(std::uint16_t testId)
+    {
+        std::int32_t& slot = m_slot[testId];
+        if (slot < 0) {
+            slot = static_cast<std::int32_t>(m_texts.size());
+            m_texts.emplace_back(hex2(testId), StepDescription(m_modDescr, testId));
+        }
+        return m_texts[static_cast<std::size_t>(slot)];
+    }
+
+private:
+    const IniFile& m_modDescr;
+    std::vector<std::int32_t> m_slot = std::vector<std::int32_t>(0x10000, -1);
+    std::vector<std::pair<std::string, std::string>> m_texts;
+};
 
 } // namespace
 
@@ -40,7 +64,8 @@ ParsedScript parseScriptImage(const ModuleImage& image, const IniFile& modDescr)
     const std::size_t recordSize = out.recordSize;
     const std::size_t errorAt = errorCodeOffset(out.layout);
     if (out.maxStepCount > 0)
-        out.rows.reserve(static_cast<std::size_t>(out.maxStepCount));
+        out.rows.reserve(static_cast<std::size_t>(std::min<std::int64_t>(out.maxStepCount, 1 << 20)));
+    TextsById texts(modDescr);
     for (std::size_t at = info.firstRecordOffset; fits(bytes, at, recordSize); at += recordSize) {
         const std::uint16_t testId = getU16(bytes, at);
         if (testId == 0)
@@ -48,8 +73,9 @@ ParsedScript parseScriptImage(const ModuleImage& image, const IniFile& modDescr)
         StepRow row;
         row.record = StepRecord(Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(at),
                                       bytes.begin() + static_cast<std::ptrdiff_t>(at + recordSize)));
-        row.caption = hex2(testId);
-        row.description = StepDescription(modDescr, testId);
+        const auto& [caption, description] = texts.captionAndDescription(testId);
+        row.caption = caption;
+        row.description = description;
         row.icon = iconForErrorCode(row.record.u16(errorAt));
         out.rows.push_back(std::move(row));
     }

@@ -29,6 +29,9 @@ public:
     std::deque<std::optional<std::string>> saveAnswers;
     std::map<std::uint16_t, std::string> moduleFiles;
     bool ctrl = false;
+    // Answers of "Save changes to the script?", in order; Discard when empty.
+    std::deque<SaveChangesAnswer> saveChangesAnswers;
+    int saveChangesAsked = 0;
 
     std::vector<ShownDialog> dialogs;
     std::vector<std::string> messages;
@@ -47,6 +50,15 @@ public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void showError(const std::string& text) override { errors.push_back(text); }
     bool ctrlHeld() override { return ctrl; }
+    SaveChangesAnswer askSaveChanges() override
+    {
+        ++saveChangesAsked;
+        if (saveChangesAnswers.empty())
+            return SaveChangesAnswer::Discard;
+        const SaveChangesAnswer a = saveChangesAnswers.front();
+        saveChangesAnswers.pop_front();
+        return a;
+    }
     void pumpMessages() override { ++pumps; }
 
     void titleChanged(const std::string& title) override { titles.push_back(title); }

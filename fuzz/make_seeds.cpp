@@ -1,0 +1,86 @@
+// Writes the seed corpora of the fuzz targets: make_seeds DIR writes
+// DIR/<target>/seed_<n>. Every seed is built here from the module builders,
+// so no binary of unknown origin enters the corpus.
+
+#include "model/EditorSnapshot.h"
+#include "model/ScriptParser.h"
+#include "catalogs/IniFile.h"
+#include "model/ModuleImage.h"
+#include "support/ModuleBuilder.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace pst;
+using pst::test::ModuleBuilder;
+
+namespace {
+
+void write(const std::filesystem::path& dir, const std::string& target, const std::vector<Bytes>& seeds)
+{
+    std::filesystem::create_directories(dir / target);
+    for (std::size_t i = 0; i < seeds.size(); ++i) {
+        std::ofstream out(dir / target / ("seed_" + std::to_string(i)), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(seeds[i].data()), static_cast<std::streamsize>(seeds[i].size()));
+    }
+}
+
+Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
+
+std::vector<Bytes> moduleSeeds()
+{
+    std::vector<Bytes> seeds;
+    for (ModuleLayout layout : {ModuleLayout::Royl, ModuleLayout::Legacy32, ModuleLayout::Legacy28}) {
+        seeds.push_back(ModuleBuilder(layout).step(0xDC, 0).step(0x8001, 5).step(0xEEEE).capacity(4).build());
+        seeds.push_back(ModuleBuilder(layout).capacity(1).build());
+    }
+    seeds.push_back(ModuleBuilder().headerRecordSize(106).step(0x10).capacity(2).build());
+    return seeds;
+}
+
+std::vector<Bytes> iniSeeds()
+{
+    return {text("[Desc]\r\nDC=Delay\r\n0100=Long\r\n[HOST_SEQ]\r\n8001=Host\r\n[ARCO]\r\n5A=Code\r\n"),
+            text("[ERRORS]\n0x001A=Bad sector\n; comment\n\n[Work]\nTest A=\nTest B=\n"),
+            text("[PST Sequence]\r\n1 Delay                                  = DC,1,F,1,A,,,,,,,,,,,,,,\r\n")};
+}
+
+std::vector<Bytes> snapshotSeeds()
+{
+    std::vector<Bytes> seeds;
+    for (const Bytes& module : moduleSeeds()) {
+        EditorSnapshot snap;
+        snap.image = module;
+        try {
+            ParsedScript p = parseScriptImage(ModuleImage(module), IniFile());
+            snap.layout = p.layout;
+            snap.recordSize = p.recordSize;
+            snap.maxStepCount = p.maxStepCount;
+            snap.rows = p.rows;
+            snap.selected = p.rows.empty() ? -1 : 0;
+        } catch (...) {
+            continue;
+        }
+        snap.modIdText = "28";
+        seeds.push_back(encodeSnapshot(snap));
+    }
+    return seeds;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_seeds DIR\n");
+        return 2;
+    }
+    const std::filesystem::path dir = argv[1];
+    write(dir, "fuzz_module", moduleSeeds());
+    write(dir, "fuzz_ini", iniSeeds());
+    write(dir, "fuzz_snapshot", snapshotSeeds());
+    return 0;
+}

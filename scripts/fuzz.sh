@@ -1,0 +1,26 @@
+#!/bin/sh
+# Builds the libFuzzer targets with clang and runs each for SECONDS seconds
+# (default 60) from the generated seed corpora:  ./scripts/fuzz.sh [SECONDS]
+set -eu
+cd "$(dirname "$0")/.."
+SECONDS_EACH=${1:-60}
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+CXX=clang++ CC=clang cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DPST_FUZZ=ON -DPST_WITH_UI=OFF -DPST_BENCH=OFF -DPST_WERROR=ON >/dev/null
+TARGETS="make_seeds $(for f in fuzz/fuzz_*.cpp; do basename "$f" .cpp; done)"
+# shellcheck disable=SC2086
+cmake --build build-fuzz -j "$JOBS" --target $TARGETS
+
+CORPUS=build-fuzz/corpus
+./build-fuzz/fuzz/make_seeds "$CORPUS"
+for f in fuzz/fuzz_*.cpp; do
+  name=$(basename "$f" .cpp)
+  target=build-fuzz/fuzz/$name
+  mkdir -p "$CORPUS/$name" "build-fuzz/artifacts/$name"
+  echo "== $name for ${SECONDS_EACH}s"
+  "$target" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="build-fuzz/artifacts/$name/" "$CORPUS/$name" > "build-fuzz/$name.log" 2>&1 || { tail -n 40 "build-fuzz/$name.log"; exit 1; }
+  grep -E "DONE +cov:" "build-fuzz/$name.log" | tail -n 1
+  grep -E "^stat::number_of_executed_units" "build-fuzz/$name.log"
+done
