@@ -6,6 +6,7 @@
 #include "model/ScriptParser.h"
 #include "catalogs/IniFile.h"
 #include "model/ModuleImage.h"
+#include "support/GeneratorModules.h"
 #include "support/ModuleBuilder.h"
 
 #include <cstdio>
@@ -70,6 +71,29 @@ std::vector<Bytes> snapshotSeeds()
     return seeds;
 }
 
+std::vector<Bytes> e6Seeds()
+{
+    using pst::test::E6ModuleBuilder;
+    using pst::test::e6Test;
+    return {E6ModuleBuilder().test(e6Test(0x10, 0, {1, 2})).test(e6Test(0x8012)).tail(32).build(),
+            E6ModuleBuilder(ModuleLayout::Legacy28).test(e6Test(0x34D6)).tail(32).build(),
+            E6ModuleBuilder().count(0).build()};
+}
+
+std::vector<Bytes> ptmSeeds()
+{
+    using pst::test::ptmHistoryModule;
+    return {ptmHistoryModule(ModuleLayout::Royl, {{0x10, 1, {1, 2, 3, 4}}, {0x8010, 0, {0, 0, 0, 0}}}),
+            ptmHistoryModule(ModuleLayout::Legacy32, {{0x20, 2, {5, 6, 7, 8}}})};
+}
+
+std::vector<Bytes> arcoSeeds()
+{
+    using pst::test::arcoModule;
+    return {arcoModule(ModuleLayout::Royl, 147, 0x5A), arcoModule(ModuleLayout::Legacy28, 141, 0x07),
+            pst::test::driveTypeModule(ModuleLayout::Royl, 120), pst::test::module47(ModuleLayout::Royl, 0x1234)};
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -82,5 +106,8 @@ int main(int argc, char** argv)
     write(dir, "fuzz_module", moduleSeeds());
     write(dir, "fuzz_ini", iniSeeds());
     write(dir, "fuzz_snapshot", snapshotSeeds());
+    write(dir, "fuzz_e6", e6Seeds());
+    write(dir, "fuzz_ptm", ptmSeeds());
+    write(dir, "fuzz_arco", arcoSeeds());
     return 0;
 }

@@ -1,0 +1,11 @@
+// Any bytes as the module(s) the generator reads: steps or a clean error.
+
+#include "GeneratorFuzz.h"
+
+#include "convert/SelfScanFromE6.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    pst::fuzz::runGenerator(data, size, [](pst::Editor& editor) { pst::miCreateSelfscanScriptfromE6Click(editor); });
+    return 0;
+}
