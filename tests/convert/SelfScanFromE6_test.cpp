@@ -1,0 +1,259 @@
+#include "support/GeneratorFixture.h"
+
+#include "convert/SelfScanFromE6.h"
+
+using namespace pst;
+using namespace pst::test;
+
+namespace {
+
+const std::vector<std::uint16_t> kQuestions = {0x3307, 0x1010, 0x3415, 0x3421, 0x3422, 0x3423, 0x3426};
+
+class SelfScanFromE6 : public GeneratorFixture {
+protected:
+    bool runE6() { return runCommand(&miCreateSelfscanScriptfromE6Click); }
+
+    void expectEndRuleAndClearedLogs() const
+    {
+        const int n = editor.steps().size();
+        for (int i = 0; i < n; ++i) {
+            const StepRecord& r = record(i);
+            EXPECT_EQ((Links{r.link(0), r.link(1), r.link(2)}), endRuleLinks(i, n)) << "row " << i;
+            EXPECT_EQ(r.errorCode(editor.layout()), 0xFFFF) << "row " << i;
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(SelfScanFromE6, EveryQuestionCancelledGivesTheFixedFrameAroundTheTests)
+{
+    loadScript(2);
+    editor.selectRow(StepList::kNone);
+    host.dialogs.clear();
+    offer(0xE6, E6ModuleBuilder().test(e6Test(0x0007, 0)).test(e6Test(0x8012, 5)).test(e6Test(0x34D6)).build());
+
+    ASSERT_TRUE(runE6());
+
+    const std::vector<std::string> expected = {"B1", "B1", "D8", "7", "8012", "34D6", "B9", "DC", "DC", "DC", "10", "11"};
+    EXPECT_EQ(captions(), expected);
+    EXPECT_EQ(selected(), 0);
+    expectEndRuleAndClearedLogs();
+    // The module E6 dialog first, then every question in table order.
+    ASSERT_EQ(host.dialogs.size(), 1 + kQuestions.size());
+    EXPECT_EQ(host.dialogs[0].purpose, DialogPurpose::ReadModule);
+    EXPECT_EQ(host.dialogs[0].filter, "Module E6|*E6*.rpm|All|*.*");
+    for (std::size_t i = 0; i < kQuestions.size(); ++i) {
+        const ShownDialog& d = host.dialogs[i + 1];
+        EXPECT_EQ(d.purpose, DialogPurpose::ConfirmModule);
+        EXPECT_EQ(d.moduleId, kQuestions[i]);
+        EXPECT_EQ(d.filter, moduleFilter(kQuestions[i]));
+        EXPECT_EQ(d.fileName, "");
+    }
+    EXPECT_EQ(editor.openDialogState().filter, "All|*.*");
+    EXPECT_EQ(editor.openDialogState().fileName, "");
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(SelfScanFromE6, CopiedTestsKeepTheirFieldsWithArgumentAndPostActionRules)
+{
+    loadScript(1);
+    editor.selectRow(StepList::kNone);
+    E6ModuleBuilder e6;
+    const std::vector<std::uint16_t> postActionIds = {0xB9,   0xBA,   0xBB,   0xBC,   0xD2,   0xD5,   0x3300, 0x3301,
+                                                      0x3305, 0x34D1, 0x34D2, 0x34D3, 0x34D4, 0x34D5, 0x34D6};
+    for (std::uint16_t id : postActionIds)
+        e6.test(e6Test(id, 2));
+    e6.test(e6Test(0x34D7, 0, {0x11111111, 0x22, 0x33}));
+    e6.test(e6Test(0x0007, 5));
+    e6.test(e6Test(0x8012, 0));
+    offer(0xE6, e6.build());
+
+    ASSERT_TRUE(runE6());
+
+    const int first = 3; // behind B1, B1, D8
+    for (std::size_t i = 0; i < postActionIds.size(); ++i)
+        EXPECT_EQ(record(first + static_cast<int>(i)).postAction(), 2u) << hex2(postActionIds[i]);
+    const int rest = first + static_cast<int>(postActionIds.size());
+    const StepRecord& plain = record(rest);
+    EXPECT_EQ(plain.testId(), 0x34D7);
+    EXPECT_EQ(plain.testArg(), 1); // 0 becomes 1
+    EXPECT_EQ(plain.postAction(), 0u);
+    EXPECT_EQ(plain.param(1), 0x11111111u);
+    EXPECT_EQ(plain.param(3), 0x33u);
+    EXPECT_EQ(record(rest + 1).testArg(), 5);
+    EXPECT_EQ(editor.steps().row(rest + 1).caption, "7");
+    EXPECT_EQ(editor.steps().row(rest + 1).description, "Seven");
+    // A host sequence is described from HOST_SEQ.
+    EXPECT_EQ(editor.steps().row(rest + 2).caption, "8012");
+    EXPECT_EQ(editor.steps().row(rest + 2).description, "Host 8012");
+}
+
+TEST_F(SelfScanFromE6, EveryQuestionConfirmedBehindTheFifthOfTenRows)
+{
+    loadScript(10);
+    editor.selectRow(4);
+    offer(0xE6, E6ModuleBuilder(ModuleLayout::Legacy28).test(e6Test(0x0007)).build());
+    for (std::uint16_t id : kQuestions)
+        confirm(id);
+
+    ASSERT_TRUE(runE6());
+
+    const std::vector<std::string> expected = {"10",   "11", "12", "13", "14", "3307", "1010", "3415", "B1",
+                                               "B1",   "D8", "3421", "7", "3422", "3423", "3426", "B9", "DC",
+                                               "DC",   "DC", "15",   "16", "17", "18", "19"};
+    EXPECT_EQ(captions(), expected);
+    EXPECT_EQ(selected(), 0);
+    expectEndRuleAndClearedLogs();
+    EXPECT_EQ(editor.steps().row(5).description, "Format");
+
+    const StepRecord& format = record(5);
+    const std::uint32_t formatParams[16] = {0xFFFF, 8, 0x3FF, 0, 1, 0x3FF, 1, 1, 1, 0xF, 0x3FF, 0x3FF, 0x3FF, 0x3FF, 0x3FF, 0x3FF};
+    for (int k = 1; k <= 16; ++k)
+        EXPECT_EQ(format.param(k), formatParams[k - 1]) << "P" << k;
+    EXPECT_EQ(format.postAction(), 2u);
+    EXPECT_EQ(record(8).testArg(), 0);
+    EXPECT_EQ(record(8).param(15), 2u);
+    EXPECT_EQ(record(9).param(15), 1u);
+    EXPECT_EQ(record(11).param(1), 0x2001u);
+    EXPECT_EQ(record(11).param(14), 0x10u);
+    const std::uint32_t p3423[16] = {0, 1, 2, 1, 2, 0, 0x10, 0, 1, 0, 1, 0, 3, 0, 0, 0};
+    for (int k = 1; k <= 16; ++k)
+        EXPECT_EQ(record(14).param(k), p3423[k - 1]) << "3423 P" << k;
+    EXPECT_EQ(record(15).postAction(), 2u);
+    EXPECT_EQ(record(16).param(1), 0x1291u);
+    EXPECT_EQ(record(16).param(2), 0u); // not the template's
+    EXPECT_EQ(record(16).param(13), 1u);
+    for (int i = 0; i < 3; ++i) {
+        const StepRecord& dc = record(17 + i);
+        EXPECT_EQ(dc.testId(), 0xDC);
+        EXPECT_EQ(dc.param(3), 0xCBFFFFu);
+        EXPECT_EQ(dc.param(4), static_cast<std::uint32_t>(2 + 2 * i));
+    }
+}
+
+// How many tests are copied when the list ends early or N disagrees with the file.
+struct CopyCase {
+    const char* name;
+    std::uint32_t count;
+    int records;
+    std::size_t tail;
+    bool firstIdZero;
+    int copied;
+};
+
+class SelfScanFromE6Copy : public SelfScanFromE6, public ::testing::WithParamInterface<CopyCase> {};
+
+TEST_P(SelfScanFromE6Copy, CopiesWhatTheStopRulesAllow)
+{
+    const CopyCase& c = GetParam();
+    loadScript(1);
+    E6ModuleBuilder e6;
+    e6.count(c.count).tail(c.tail);
+    for (int i = 0; i < c.records; ++i)
+        e6.test(e6Test(c.firstIdZero && i == 0 ? 0 : static_cast<std::uint16_t>(0x200 + i)));
+    offer(0xE6, e6.build());
+
+    ASSERT_TRUE(runE6());
+
+    // The loaded step, the four fixed lead steps and the four fixed tail steps.
+    EXPECT_EQ(editor.steps().size(), 1 + 3 + c.copied + 4);
+    for (int i = 0; i < c.copied; ++i)
+        EXPECT_EQ(record(4 + i).testId(), 0x200 + i);
+}
+
+INSTANTIATE_TEST_SUITE_P(, SelfScanFromE6Copy, ::testing::Values(
+    CopyCase{"CountZero", 0, 3, 0, false, 0},
+    CopyCase{"FirstIdZero", 3, 3, 0, true, 0},
+    CopyCase{"CountBelowRecords", 2, 3, 100, false, 2},
+    CopyCase{"CountTooLargeEndOfFile", 10, 3, 0, false, 3},
+    CopyCase{"CountTooLargeLastBytes", 10, 3, 24, false, 3}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+TEST_F(SelfScanFromE6, LowByteZeroInTheFirstWordChangesNothing)
+{
+    loadScript(3);
+    const std::vector<StepRow> before = editor.steps().rows();
+    offer(0xE6, E6ModuleBuilder().firstWord(0x100).test(e6Test(0x7)).build());
+    confirm(0x3307);
+
+    ASSERT_TRUE(runE6());
+
+    EXPECT_EQ(editor.steps().rows(), before);
+    EXPECT_EQ(host.dialogs.back().moduleId, 0xE6); // no question asked
+}
+
+// Nothing generated, but the logs are cleared and the END rule applied.
+class SelfScanFromE6NoBlock : public SelfScanFromE6, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SelfScanFromE6NoBlock, StillClearsTheLogsAndSetsTheEndLinks)
+{
+    loadScript(5);
+    switch (GetParam()) {
+    case 0: break; // E6 cancelled
+    case 1: offer(0xE6, Bytes{}); break;
+    case 2: offer(0xE6, E6ModuleBuilder().entry(71, 0).test(e6Test(0x7)).build()); break;
+    }
+
+    ASSERT_TRUE(runE6());
+
+    EXPECT_EQ(captions(), (std::vector<std::string>{"10", "11", "12", "13", "14"}));
+    expectEndRuleAndClearedLogs();
+    EXPECT_EQ(host.dialogs.back().moduleId, 0xE6);
+}
+
+INSTANTIATE_TEST_SUITE_P(, SelfScanFromE6NoBlock, ::testing::Values(0, 1, 2));
+
+TEST_F(SelfScanFromE6, WithoutAScriptModuleNothingIsGenerated)
+{
+    offer(0xE6, E6ModuleBuilder().test(e6Test(0x7)).build());
+    ASSERT_TRUE(runE6());
+    EXPECT_TRUE(editor.steps().empty());
+    EXPECT_EQ(host.dialogs.size(), 1u);
+}
+
+TEST_F(SelfScanFromE6, AFileShorterThanTheBlockTableFailsBeforeAnyStep)
+{
+    loadScript(2);
+    Bytes e6 = E6ModuleBuilder().test(e6Test(0x7)).build();
+    e6.resize(511);
+    offer(0xE6, e6);
+
+    EXPECT_FALSE(runE6());
+
+    EXPECT_EQ(host.errors, std::vector<std::string>{"Stream read error"});
+    EXPECT_EQ(editor.steps().size(), 2);
+    EXPECT_EQ(record(0).errorCode(editor.layout()), 0); // no log clearing
+}
+
+TEST_F(SelfScanFromE6, ARecordRunningPastTheEndKeepsTheStepsWithProvisionalLinks)
+{
+    loadScript(1);
+    editor.selectRow(StepList::kNone);
+    // Two whole records, then 40 bytes: the third read runs past the end.
+    offer(0xE6, E6ModuleBuilder().count(5).test(e6Test(0x7)).test(e6Test(0x8)).tail(40).build());
+
+    EXPECT_FALSE(runE6());
+
+    EXPECT_EQ(host.errors, std::vector<std::string>{"Stream read error"});
+    EXPECT_EQ(captions(), (std::vector<std::string>{"B1", "B1", "D8", "7", "8", "10"}));
+    // Fixed steps link to themselves, copied tests keep the insert's links.
+    const std::vector<Links> expected = {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {5, 5, 5}, {6, 6, 6}, {0, 0, 0}};
+    EXPECT_EQ(links(), expected);
+    // The first B1 zeroes its whole record, the second only its test fields.
+    EXPECT_EQ(record(0).errorCode(editor.layout()), 0);
+    EXPECT_EQ(record(1).errorCode(editor.layout()), 0xFFFF);
+    EXPECT_EQ(record(5).errorCode(editor.layout()), 0); // the old step's log stays
+}
+
+TEST_F(SelfScanFromE6, ATestListOffsetPastTheEndFailsAfterTheLeadSteps)
+{
+    loadScript(1);
+    editor.selectRow(StepList::kNone);
+    offer(0xE6, E6ModuleBuilder().entry(72, 0xFFFFFFF0u).test(e6Test(0x7)).build());
+
+    EXPECT_FALSE(runE6());
+
+    EXPECT_EQ(host.errors, std::vector<std::string>{"Stream read error"});
+    EXPECT_EQ(captions(), (std::vector<std::string>{"B1", "B1", "D8", "10"}));
+}
