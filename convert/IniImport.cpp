@@ -1,0 +1,103 @@
+#include "convert/IniImport.h"
+
+#include "catalogs/IniFile.h"
+#include "catalogs/IniText.h"
+#include "convert/IniExport.h"
+#include "convert/TextExport.h"
+#include "model/Editor.h"
+#include "model/Error.h"
+#include "model/FileSystem.h"
+#include "model/Hex.h"
+#include "model/Messages.h"
+
+namespace pst {
+
+namespace {
+
+std::size_t skipBlanks(std::string_view s, std::size_t pos)
+{
+    while (pos < s.size() && isBlank(s[pos]))
+        ++pos;
+    return pos;
+}
+
+void storeField(StepRecord& record, int number, std::uint32_t v)
+{
+    if (number == 1)
+        record.setTestId(static_cast<std::uint16_t>(v));
+    else if (number == 2)
+        record.setTestArg(static_cast<std::uint16_t>(v));
+    else
+        record.setU32(4 * static_cast<std::size_t>(number - 2), v);
+}
+
+void importStep(Editor& editor, std::string_view value)
+{
+    StepList& steps = editor.steps();
+    const int before = steps.size();
+    editor.miInsertClick();
+    const int row = steps.selected();
+    if (steps.size() == before || !steps.valid(row))
+        return;
+    applyIniValue(steps.editRecord(row), value);
+    steps.recordChanged(row);
+    const std::uint16_t id = steps.row(row).record.testId();
+    steps.setCaption(row, hex2(id));
+    steps.setDescription(row, editor.catalogs().StepDescription(id));
+}
+
+} // namespace
+
+std::vector<std::string_view> splitIniFields(std::string_view value)
+{
+    std::vector<std::string_view> fields;
+    std::size_t pos = skipBlanks(value, 0);
+    while (pos < value.size()) {
+        const std::size_t start = pos;
+        while (pos < value.size() && !isBlank(value[pos]) && value[pos] != ',')
+            ++pos;
+        fields.push_back(value.substr(start, pos - start));
+        pos = skipBlanks(value, pos);
+        if (pos < value.size() && value[pos] == ',') {
+            if (pos + 1 == value.size())
+                fields.emplace_back();
+            pos = skipBlanks(value, pos + 1);
+        }
+    }
+    return fields;
+}
+
+std::uint32_t iniFieldValue(std::string_view field)
+{
+    return parseHex32(trimBlanks(field)).value_or(0);
+}
+
+void applyIniValue(StepRecord& record, std::string_view value)
+{
+    record.zero(0, field::TEST_FIELDS_END);
+    if (const auto eq = value.rfind('='); eq != std::string_view::npos)
+        value.remove_prefix(eq + 1);
+    const std::vector<std::string_view> fields = splitIniFields(value);
+    const int count = std::min(static_cast<int>(fields.size()), kIniFieldCount);
+    for (int i = 0; i < count; ++i)
+        storeField(record, i + 1, iniFieldValue(fields[static_cast<std::size_t>(i)]));
+}
+
+void miImportfromINIClick(Editor& editor)
+{
+    if (editor.image().empty())
+        return;
+    FileDialogState& dialog = editor.openDialogState();
+    const ProposedFileName proposed(dialog, "*.ini");
+    const auto path = editor.host().openDialog({DialogPurpose::ImportIni, std::nullopt, dialog});
+    if (!path || path->empty())
+        return;
+    ReadResult read = editor.fileSystem().readFile(*path);
+    if (!read.ok)
+        throw Error(msg::cannotOpenFile(*path, read.error));
+    const IniFile ini = IniFile::parse(ByteView(read.bytes));
+    for (const std::string& key : ini.keys(kPstSequenceSection))
+        importStep(editor, ini.value(kPstSequenceSection, key, ""));
+}
+
+} // namespace pst

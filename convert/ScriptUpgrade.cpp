@@ -1,0 +1,230 @@
+#include "convert/ScriptUpgrade.h"
+
+#include "model/Editor.h"
+#include "model/Hex.h"
+#include "model/Messages.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace pst {
+
+namespace {
+
+constexpr std::uint16_t kClosingId = 0x00DC;
+constexpr std::uint16_t kRemovableEEEE = 0xEEEE;
+constexpr std::uint16_t kPlaceholderId = 0xB000;
+constexpr std::uint16_t kD1 = 0x00D1;
+constexpr std::uint16_t kD8 = 0x00D8;
+constexpr std::uint16_t k3421 = 0x3421;
+constexpr std::uint16_t kOld3421 = 0x81FA;
+
+constexpr std::array<std::pair<std::uint16_t, std::uint16_t>, 12> kIdTable = {{
+    {0x00D2, 0x3300}, {0x00BB, 0x3301}, {0x8199, 0x2408}, {0x8128, 0x3429},
+    {0x8119, 0x3312}, {0x87D4, 0x3311}, {0x80CA, 0x3304}, {0x80EA, 0x00C4},
+    {kOld3421, k3421}, {0x83EB, 0x3424}, {0x9002, 0x00C4}, {0x9003, 0x00C4},
+}};
+
+constexpr std::array<std::uint16_t, 6> kClearedTests = {0x00B9, 0x00BA, 0x00BC, 0x3402, 0x3406, 0x3501};
+
+bool has(const StepList& steps, std::uint16_t id) { return FindStepByTestId(steps, id) >= 0; }
+
+std::uint16_t testIdAt(const StepList& steps, int row)
+{
+    return steps.valid(row) ? steps.row(row).record.testId() : 0;
+}
+
+// Inserts a step after `row` (at the top for kNone) through insert-a-step;
+// the new row, selected, or kNone when insert refused.
+int insertAfter(Editor& editor, int row)
+{
+    StepList& steps = editor.steps();
+    const int before = steps.size();
+    editor.selectRow(row);
+    editor.miInsertClick();
+    return steps.size() > before ? steps.selected() : StepList::kNone;
+}
+
+// Gives a row a new record, with the ID column and the description to match.
+void setStep(Editor& editor, int row, StepRecord record, std::string description)
+{
+    StepList& steps = editor.steps();
+    const std::uint16_t id = record.testId();
+    steps.setRecord(row, std::move(record));
+    steps.setCaption(row, hex2(id));
+    steps.setDescription(row, std::move(description));
+}
+
+// 1. Three closing steps, P4 = 6, 4, 2 from the top.
+void addClosingSteps(Editor& editor)
+{
+    StepList& steps = editor.steps();
+    for (int k = 1; k <= 3; ++k) {
+        int row = steps.size() - k;
+        if (row < 0)
+            row = StepList::kNone;
+        else if (testIdAt(steps, row) == kClosingId)
+            continue;
+        const int added = insertAfter(editor, row);
+        if (added == StepList::kNone)
+            return;
+        StepRecord r = steps.row(added).record;
+        r.setTestArg(1);
+        r.setParam(1, 15);
+        r.setParam(2, 2);
+        r.setParam(3, 0xCBFFFF);
+        r.setParam(4, static_cast<std::uint32_t>(2 * k));
+        r.setParam(5, 0);
+        r.setLinks(kNoStep);
+        steps.setRecord(added, std::move(r));
+    }
+}
+
+// The fixed step a placeholder becomes, by its rank (1 for the first).
+void fillPlaceholder(StepRecord& r, int rank)
+{
+    r.zeroAll();
+    if (rank == 1) {
+        r.setTestId(0x00B9);
+        r.setTestArg(1);
+        r.setParam(1, 0x1291);
+        r.setParam(8, 1);
+        r.setParam(10, 1);
+        r.setParam(13, 1);
+    } else if (rank == 2) {
+        r.setTestId(0x00BC);
+        r.setTestArg(1);
+        r.setParam(1, 0x3F);
+        r.setParam(8, 0x1388);
+        r.setParam(9, 7);
+        r.setParam(10, 0x10);
+    } else {
+        r.setTestId(kClosingId);
+        r.setTestArg(2);
+        r.setParam(1, 0xF);
+        r.setParam(2, 2);
+        r.setParam(3, 0xCBFFFF);
+        r.setParam(4, 2);
+        r.setLinks(kNoStep);
+    }
+}
+
+// 2. Current ids for old ones, fixed steps for placeholders (ROYL).
+void renewIds(Editor& editor)
+{
+    StepList& steps = editor.steps();
+    int placeholders = 0;
+    for (int i = 0; i < steps.size(); ++i) {
+        const std::uint16_t old = steps.row(i).record.testId();
+        const bool placeholder = old == kPlaceholderId;
+        if (steps.row(i).record.empty() || (!placeholder && upgradedTestId(old) == old))
+            continue;
+        StepRecord r = steps.row(i).record;
+        if (placeholder)
+            fillPlaceholder(r, ++placeholders);
+        else
+            r.setTestId(upgradedTestId(old));
+        std::string description = editor.catalogs().StepDescription(r.testId());
+        setStep(editor, i, std::move(r), std::move(description));
+    }
+}
+
+// 3. and 4. A required step directly before the first 0x00D1 step.
+void addRequiredStep(Editor& editor, std::uint16_t id, void (*fill)(StepRecord&))
+{
+    StepList& steps = editor.steps();
+    if (has(steps, id))
+        return;
+    const int d1 = FindStepByTestId(steps, kD1);
+    if (d1 < 0)
+        return; // refused before phase 1
+    const int added = insertAfter(editor, d1 == 0 ? StepList::kNone : d1 - 1);
+    if (added == StepList::kNone)
+        return;
+    StepRecord r = steps.row(added).record;
+    r.zeroAll();
+    r.setTestId(id);
+    r.setTestArg(1);
+    fill(r);
+    setStep(editor, added, std::move(r), editor.catalogs().LookupDesc(id));
+}
+
+void fillD8(StepRecord&) {}
+
+void fill3421(StepRecord& r)
+{
+    r.setParam(1, 0x2007);
+    r.setParam(2, 1);
+    r.setParam(3, 10);
+    r.setParam(14, 16);
+}
+
+// 5. P2 and P3 of the listed tests to zero; rows already clear stay untouched.
+void clearParameters(Editor& editor)
+{
+    StepList& steps = editor.steps();
+    for (int i = 0; i < steps.size(); ++i) {
+        const StepRecord& r = steps.row(i).record;
+        const bool listed = std::find(kClearedTests.begin(), kClearedTests.end(), r.testId()) != kClearedTests.end();
+        if (r.empty() || !listed || (r.param(2) == 0 && r.param(3) == 0))
+            continue;
+        StepRecord& edit = steps.editRecord(i);
+        edit.setParam(2, 0);
+        edit.setParam(3, 0);
+        steps.recordChanged(i);
+    }
+}
+
+} // namespace
+
+std::uint16_t upgradedTestId(std::uint16_t testId)
+{
+    for (const auto& [from, to] : kIdTable)
+        if (from == testId)
+            return to;
+    return testId;
+}
+
+bool upgradeLacksD1(const StepList& steps, ModuleLayout layout)
+{
+    const bool needsD8 = !has(steps, kD8);
+    const bool needs3421 = layout == ModuleLayout::Royl && !has(steps, k3421) && !has(steps, kOld3421);
+    return (needsD8 || needs3421) && !has(steps, kD1);
+}
+
+void removeSuperfluousSteps(Editor& editor)
+{
+    StepList& steps = editor.steps();
+    int i = 0;
+    while (i < steps.size() - 3) {
+        editor.selectAndShow(i);
+        const std::uint16_t id = testIdAt(steps, i);
+        if (id == kClosingId || id == kRemovableEEEE)
+            editor.miDeleteClick();
+        else
+            ++i;
+    }
+}
+
+void miUpgradeScriptClick(Editor& editor)
+{
+    if (editor.steps().empty() || editor.recordSize() == 0)
+        return;
+    const bool royl = editor.layout() == ModuleLayout::Royl;
+    // Refuse before anything changes rather than stop half way.
+    if (upgradeLacksD1(editor.steps(), editor.layout())) {
+        editor.host().showMessage(std::string(msg::kUpgradeNeedsD1));
+        return;
+    }
+    addClosingSteps(editor);
+    if (royl)
+        renewIds(editor);
+    addRequiredStep(editor, kD8, fillD8);
+    if (royl)
+        addRequiredStep(editor, k3421, fill3421);
+    clearParameters(editor);
+    removeSuperfluousSteps(editor);
+}
+
+} // namespace pst
