@@ -78,7 +78,8 @@ qint64 HexCursor::plainTarget(HexMove move, int pageRows) const
     const qint64 pageBytes = qint64(std::max(1, pageRows)) * m_bytesPerRow;
     switch (move) {
     case HexMove::PreviousChar:
-        return m_pane == HexPane::Hex ? std::max<qint64>(0, 2 * byte + keptNibble - 1) : 2 * std::max<qint64>(0, byte - 1);
+        return m_pane == HexPane::Hex ? std::max<qint64>(0, 2 * byte + keptNibble - 1)
+                                      : 2 * std::max<qint64>(0, byte - 1);
     case HexMove::NextChar:
         return m_pane == HexPane::Hex ? std::min(2 * byte + keptNibble + 1, lastNibble())
                                       : 2 * std::min(byte + 1, m_sizeBytes - 1);

@@ -263,7 +263,8 @@ void HexView::refresh() { viewport()->update(); }
 
 QRect HexView::byteRect(qint64 offset, HexPane pane) const
 {
-    const QRect r = pane == HexPane::Hex ? m_layout.hexByteRect(offset, topRow()) : m_layout.charByteRect(offset, topRow());
+    const QRect r = pane == HexPane::Hex ? m_layout.hexByteRect(offset, topRow())
+                                         : m_layout.charByteRect(offset, topRow());
     return r.translated(-horizontalScrollBar()->value(), 0);
 }
 

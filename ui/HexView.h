@@ -146,6 +146,7 @@ private:
     // Input, one kind of key each (HexViewInput.cpp).
     bool isOwnShortcut(const QKeyEvent& event) const;
     bool handleCommandKey(const QKeyEvent& event);
+    bool handleTabKey(const QKeyEvent& event);
     bool handleNavigationKey(const QKeyEvent& event);
     bool handleTypingKey(const QKeyEvent& event);
     void typeNibble(int digit);

@@ -78,12 +78,21 @@ bool HexView::handleCommandKey(const QKeyEvent& event)
         copy();
     else if (event.matches(QKeySequence::Paste))
         paste();
-    else if ((event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) && plainModifiers(event) & Qt::ControlModifier)
-        QAbstractScrollArea::focusNextPrevChild(event.key() == Qt::Key_Tab && !(plainModifiers(event) & Qt::ShiftModifier));
-    else if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
-        setCursorPane(m_cursor.pane() == HexPane::Hex ? HexPane::Chars : HexPane::Hex);
     else
+        return handleTabKey(event);
+    return true;
+}
+
+// Tab and Shift+Tab switch panes; with Ctrl they leave the view.
+bool HexView::handleTabKey(const QKeyEvent& event)
+{
+    if (event.key() != Qt::Key_Tab && event.key() != Qt::Key_Backtab)
         return false;
+    const bool backwards = event.key() == Qt::Key_Backtab || plainModifiers(event) & Qt::ShiftModifier;
+    if (plainModifiers(event) & Qt::ControlModifier)
+        QAbstractScrollArea::focusNextPrevChild(!backwards);
+    else
+        setCursorPane(m_cursor.pane() == HexPane::Hex ? HexPane::Chars : HexPane::Hex);
     return true;
 }
 
@@ -213,9 +222,12 @@ void HexView::mouseMoveEvent(QMouseEvent* event)
 
 void HexView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_dragging = false;
-    QAbstractScrollArea::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    m_dragging = false;
+    event->accept();
 }
 
 // --- tooltip -----------------------------------------------------------------------

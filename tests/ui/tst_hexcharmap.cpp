@@ -44,8 +44,10 @@ private slots:
     void systemIsLatin1OutsideWindows()
     {
         const HexCharMap latin1 = HexCharMap::latin1();
-        for (int b = 0; b < 256; ++b)
-            QCOMPARE(HexCharMap::system().displayChar(static_cast<quint8>(b)), latin1.displayChar(static_cast<quint8>(b)));
+        for (int b = 0; b < 256; ++b) {
+            const auto byte = static_cast<quint8>(b);
+            QCOMPARE(HexCharMap::system().displayChar(byte), latin1.displayChar(byte));
+        }
     }
 #endif
 };

@@ -1,5 +1,6 @@
 // A window with the hex view over one 136-byte step record, to look at the
-// widget alone. `--screenshot FILE` types a few bytes, selects a few more,
+// widget alone. `--size BYTES` makes the buffer larger (the record stays at
+// its start); `--screenshot FILE` types a few bytes, selects a few more,
 // saves the window as a PNG and quits.
 
 #include "ui/HexView.h"
@@ -12,6 +13,8 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QVBoxLayout>
 #include <QtWidgets/QWidget>
+
+#include <algorithm>
 
 namespace {
 constexpr qint64 kRecordSize = 136;
@@ -65,7 +68,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Save the window to <file>."),
                                         QStringLiteral("file"));
     parser.addOption(screenshot);
+    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Buffer size in bytes."),
+                                        QStringLiteral("bytes"), QString::number(kRecordSize));
+    parser.addOption(sizeOption);
     parser.process(app);
+    const qint64 size = std::max<qint64>(kRecordSize, parser.value(sizeOption).toLongLong());
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Hex view"));
@@ -75,7 +82,7 @@ int main(int argc, char* argv[])
     layout->addWidget(view);
     layout->addWidget(status);
     view->setFixedHeight(190);
-    view->setSizeUnlocked(kRecordSize);
+    view->setSizeUnlocked(size);
     view->loadBytes(sampleRecord());
     view->resetEditState();
     view->setFieldMap(stepFieldMap(kErrorCodeOffset));
