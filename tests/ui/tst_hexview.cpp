@@ -10,6 +10,7 @@
 #include <QtGui/QClipboard>
 #include <QtGui/QPaintEvent>
 #include <QtTest/QtTest>
+#include <QtGui/QAction>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QScrollBar>
 
@@ -567,6 +568,35 @@ private slots:
         if (!view.hasFocus())
             QSKIP("the platform gives no focus");
         QCOMPARE(colorAt(view.viewport()->grab().toImage(), lowNibble), QColor(0, 0, 128).name());
+    }
+
+    // In a window whose menu has Ctrl+Z and Ctrl+C: with the view focused,
+    // Ctrl+Z is the view's undo, Ctrl+C the menu's command.
+    void windowShortcuts()
+    {
+        QWidget window;
+        auto* view = new HexView(&window);
+        view->setSizeUnlocked(kRecordSize);
+        view->resize(view->sizeHint());
+        QAction menuZ(QStringLiteral("Set Eror Step to END"), &window);
+        menuZ.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QAction menuCopy(QStringLiteral("Copy"), &window);
+        menuCopy.setShortcut(QKeySequence::Copy);
+        window.addActions({&menuZ, &menuCopy});
+        QSignalSpy zTriggered(&menuZ, &QAction::triggered);
+        QSignalSpy copyTriggered(&menuCopy, &QAction::triggered);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        view->setFocus();
+        if (!QTest::qWaitForWindowActive(&window) || !view->hasFocus())
+            QSKIP("the platform activates no window");
+
+        QTest::keyClicks(view, QStringLiteral("7"));
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(zTriggered.count(), 0);
+        QCOMPARE(view->bytes().at(0), '\0');
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(copyTriggered.count(), 1);
     }
 
     void fontAndCursor()
