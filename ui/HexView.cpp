@@ -346,9 +346,16 @@ void HexView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     painter.setFont(font());
     const HexColors colors = HexColors::fromPalette(palette());
-    const HexPaintState state{m_layout,         m_bytes,  m_changed,          m_cursor,
-                              HexCharMap::system(), colors, hasFocus(),       topRow(),
-                              horizontalScrollBar()->value(), viewport()->size()};
+    const HexPaintState state{.layout = m_layout,
+                              .bytes = m_bytes,
+                              .changed = m_changed,
+                              .cursor = m_cursor,
+                              .chars = HexCharMap::system(),
+                              .colors = colors,
+                              .focused = hasFocus(),
+                              .topRow = topRow(),
+                              .scrollXPx = horizontalScrollBar()->value(),
+                              .viewportSize = viewport()->size()};
     HexPainter(state).paint(painter, event->rect());
 }
 

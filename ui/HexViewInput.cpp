@@ -72,13 +72,11 @@ bool HexView::handleCommandKey(const QKeyEvent& event)
         undo();
     else if (event.matches(QKeySequence::Redo) || isCtrlShiftZ(event))
         redo();
-    else if (event.matches(QKeySequence::Cut))
-        ; // cutting would change the size
     else if (event.matches(QKeySequence::Copy))
         copy();
     else if (event.matches(QKeySequence::Paste))
         paste();
-    else
+    else if (!event.matches(QKeySequence::Cut)) // taken and dropped: cutting would change the size
         return handleTabKey(event);
     return true;
 }
