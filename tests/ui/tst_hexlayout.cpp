@@ -1,0 +1,120 @@
+// Geometry of the hex view without a widget: rows, offset texts and the
+// pixel <-> byte mapping.
+
+#include "ui/HexLayout.h"
+
+#include <QtTest/QtTest>
+
+namespace {
+constexpr HexMetrics kMetrics{8, 16, 12};
+
+HexLayout layoutOf(qint64 size)
+{
+    HexLayout layout;
+    layout.setMetrics(kMetrics);
+    layout.setSize(size);
+    return layout;
+}
+
+QPoint centerOf(const QRect& r) { return r.center(); }
+} // namespace
+
+class TestHexLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowsAndOffsetTexts_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<qint64>("rows");
+        QTest::addColumn<QString>("firstRowText");
+        QTest::addColumn<QString>("lastRowText");
+        QTest::newRow("empty") << qint64(0) << qint64(0) << "0x0" << "0x0";
+        QTest::newRow("one row") << qint64(16) << qint64(1) << "0x0" << "0x0";
+        QTest::newRow("one byte more") << qint64(17) << qint64(2) << "0x00" << "0x10";
+        QTest::newRow("legacy record") << qint64(116) << qint64(8) << "0x00" << "0x70";
+        QTest::newRow("ROYL record") << qint64(136) << qint64(9) << "0x00" << "0x80";
+        QTest::newRow("three digits") << qint64(257) << qint64(17) << "0x000" << "0x100";
+        QTest::newRow("1 MiB") << qint64(1 << 20) << qint64(65536) << "0x00000" << "0xFFFF0";
+    }
+    void rowsAndOffsetTexts()
+    {
+        QFETCH(qint64, size);
+        QFETCH(qint64, rows);
+        QFETCH(QString, firstRowText);
+        QFETCH(QString, lastRowText);
+        const HexLayout layout = layoutOf(size);
+        QCOMPARE(layout.rowCount(), rows);
+        QCOMPARE(layout.offsetText(0), firstRowText);
+        QCOMPARE(layout.offsetText(std::max<qint64>(0, rows - 1)), lastRowText);
+    }
+
+    void groupsAreSetApart()
+    {
+        const HexLayout layout = layoutOf(136);
+        const int cw = kMetrics.charWidthPx;
+        QCOMPARE(layout.hexColumnXPx(1) - layout.hexColumnXPx(0), 3 * cw);
+        QCOMPARE(layout.hexColumnXPx(4) - layout.hexColumnXPx(3), 4 * cw);
+        QCOMPARE(layout.groupOf(3), 0);
+        QCOMPARE(layout.groupOf(4), 1);
+        QVERIFY(layout.hexColumnXPx(0) >= layout.gutterWidthPx());
+        QVERIFY(layout.charColumnXPx(0) > layout.hexPaneEndXPx());
+        QVERIFY(layout.contentWidthPx() > layout.charColumnXPx(15));
+    }
+
+    // Every byte's own cell hits that byte, in both panes and from any first
+    // visible row.
+    void everyCellHitsItsByte()
+    {
+        const HexLayout layout = layoutOf(136);
+        for (const qint64 top : {qint64(0), qint64(3)}) {
+            for (qint64 offset = top * 16; offset < 136; ++offset) {
+                const QRect hex = layout.hexByteRect(offset, top);
+                QCOMPARE(layout.paneAt(hex.center().x()), HexPane::Hex);
+                const HexCell high = layout.cellAt(layout.hexNibbleRect(offset, 0, top).center(), top, HexPane::Hex);
+                const HexCell low = layout.cellAt(layout.hexNibbleRect(offset, 1, top).center(), top, HexPane::Hex);
+                QCOMPARE(high.offset, offset);
+                QCOMPARE(high.nibble, 0);
+                QCOMPARE(low.offset, offset);
+                QCOMPARE(low.nibble, 1);
+                const QRect chars = layout.charByteRect(offset, top);
+                QCOMPARE(layout.paneAt(chars.center().x()), HexPane::Chars);
+                QCOMPARE(layout.cellAt(centerOf(chars), top, HexPane::Chars).offset, offset);
+            }
+        }
+    }
+
+    void pointsOutsideTheBytesAreClamped()
+    {
+        const HexLayout layout = layoutOf(136);
+        const QRect last = layout.hexByteRect(135, 0);
+        // Right of the short last row, below it, in the ruler, left of the pane.
+        QCOMPARE(layout.cellAt(QPoint(layout.hexColumnXPx(14), last.center().y()), 0, HexPane::Hex).offset, 135);
+        QCOMPARE(layout.cellAt(QPoint(last.center().x(), last.bottom() + 100), 0, HexPane::Hex).offset, 135);
+        QCOMPARE(layout.cellAt(QPoint(last.center().x(), 2), 2, HexPane::Hex).offset, 32 + 7);
+        QCOMPARE(layout.cellAt(QPoint(0, last.center().y()), 0, HexPane::Hex).offset, 128);
+        QCOMPARE(layoutOf(0).cellAt(QPoint(50, 50), 0, HexPane::Hex).offset, 0);
+    }
+
+    // The gap between two bytes is split in the middle.
+    void gapBetweenBytesIsSplit()
+    {
+        const HexLayout layout = layoutOf(32);
+        const int y = layout.rowYPx(0, 0) + 4;
+        const int endOfFirst = layout.hexColumnXPx(0) + 2 * kMetrics.charWidthPx;
+        QCOMPARE(layout.cellAt(QPoint(endOfFirst + 2, y), 0, HexPane::Hex).offset, 0);
+        QCOMPARE(layout.cellAt(QPoint(endOfFirst + 5, y), 0, HexPane::Hex).offset, 1);
+    }
+
+    void visibleRows()
+    {
+        const HexLayout layout = layoutOf(136);
+        QCOMPARE(layout.visibleRowCount(16 + 10 * 16), 10);
+        QCOMPARE(layout.visibleRowCount(16 + 10 * 16 - 1), 9);
+        QCOMPARE(layout.visibleRowCount(0), 1);
+        QCOMPARE(layout.rowYPx(5, 5), layout.rulerHeightPx());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHexLayout)
+#include "tst_hexlayout.moc"

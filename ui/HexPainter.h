@@ -1,0 +1,49 @@
+#pragma once
+// Paints the hex view: the ruler, and for every row the offset gutter, the
+// hex digits and the characters, then the caret's frame. It paints only the
+// rows that meet the dirty rectangle, so typing a byte repaints one row.
+
+#include "ui/HexColors.h"
+#include "ui/HexCursor.h"
+#include "ui/HexLayout.h"
+
+#include <QtCore/QBitArray>
+#include <QtCore/QByteArray>
+#include <QtCore/QRect>
+#include <QtCore/QSize>
+
+class HexCharMap;
+class QPainter;
+
+struct HexPaintState {
+    const HexLayout& layout;
+    const QByteArray& bytes;
+    const QBitArray& changed; // one bit per byte
+    const HexCursor& cursor;
+    const HexCharMap& chars;
+    const HexColors& colors;
+    bool focused = false;
+    qint64 topRow = 0;
+    int scrollXPx = 0;
+    QSize viewportSize;
+};
+
+class HexPainter {
+public:
+    explicit HexPainter(const HexPaintState& state) : m_s(state) {}
+
+    // `dirty` is in viewport coordinates.
+    void paint(QPainter& painter, const QRect& dirty) const;
+
+private:
+    void paintRuler(QPainter& painter) const;
+    void paintRow(QPainter& painter, qint64 row) const;
+    void paintGutterCell(QPainter& painter, qint64 row, int yPx) const;
+    void paintHexByte(QPainter& painter, qint64 offset, int baselinePx) const;
+    void paintCharByte(QPainter& painter, qint64 offset, int baselinePx) const;
+    void paintFrame(QPainter& painter) const;
+    // Background and text colour of a byte; no background when it is plain.
+    bool byteColors(qint64 offset, QColor* background, QColor* text, const QColor& plainText) const;
+
+    const HexPaintState& m_s;
+};

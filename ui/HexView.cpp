@@ -1,0 +1,375 @@
+#include "ui/HexView.h"
+
+#include "ui/HexCharMap.h"
+#include "ui/HexClipboard.h"
+#include "ui/HexColors.h"
+#include "ui/HexPainter.h"
+
+#include <QtCore/QMimeData>
+#include <QtGui/QClipboard>
+#include <QtGui/QFontDatabase>
+#include <QtGui/QFontInfo>
+#include <QtGui/QFontMetricsF>
+#include <QtGui/QGuiApplication>
+#include <QtGui/QPainter>
+#include <QtGui/QPaintEvent>
+#include <QtWidgets/QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// "Courier New" where it exists, else the system's fixed-pitch font.
+QFont hexFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(HexView::kFontPixelSize);
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPixelSize(HexView::kFontPixelSize);
+    }
+    return font;
+}
+} // namespace
+
+HexView::HexView(QWidget* parent) : QAbstractScrollArea(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(hexFont());
+    updateMetrics();
+}
+
+// --- the bytes -------------------------------------------------------------------
+
+bool HexView::setSize(qint64 sizeBytes)
+{
+    sizeBytes = std::max<qint64>(0, sizeBytes);
+    if (sizeBytes == size())
+        return true;
+    if (m_sizeLocked && sizeBytes != 0 && size() != 0) {
+        m_errorString = QString::fromLatin1(kFixedSizeError);
+        return false;
+    }
+    applySize(sizeBytes);
+    return true;
+}
+
+void HexView::setSizeUnlocked(qint64 sizeBytes)
+{
+    const bool locked = m_sizeLocked;
+    m_sizeLocked = false;
+    setSize(sizeBytes);
+    m_sizeLocked = locked;
+}
+
+void HexView::applySize(qint64 sizeBytes)
+{
+    const CursorState before = cursorState();
+    const qint64 oldSize = size();
+    m_bytes.resize(sizeBytes);
+    if (sizeBytes > oldSize)
+        std::fill(m_bytes.begin() + oldSize, m_bytes.end(), '\0');
+    m_undo.clear();
+    m_changed = QBitArray(sizeBytes);
+    m_layout.setSize(sizeBytes);
+    m_cursor.setSize(sizeBytes);
+    adjustScrollBars();
+    viewport()->update();
+    cursorChanged(before);
+}
+
+void HexView::loadBytes(QByteArrayView bytes)
+{
+    const qint64 count = std::min<qint64>(bytes.size(), size());
+    if (count > 0) {
+        std::copy_n(bytes.data(), count, m_bytes.data());
+        updateRows(0, m_layout.rowOf(count - 1));
+    }
+    emit bytesChanged();
+}
+
+void HexView::resetEditState()
+{
+    m_undo.clear();
+    m_changed.fill(false);
+    viewport()->update();
+}
+
+bool HexView::isByteChanged(qint64 offset) const
+{
+    return offset >= 0 && offset < m_changed.size() && m_changed.testBit(offset);
+}
+
+HexEdit HexView::snapshot(qint64 offset, qint64 length) const
+{
+    HexEdit edit{offset, m_bytes.mid(offset, length), QBitArray(length)};
+    for (qint64 i = 0; i < length; ++i)
+        edit.marks.setBit(i, m_changed.testBit(offset + i));
+    return edit;
+}
+
+// One undoable change; the caller moves the caret and raises bytesChanged().
+void HexView::overwrite(qint64 offset, QByteArrayView bytes)
+{
+    m_undo.record(snapshot(offset, bytes.size()));
+    std::copy_n(bytes.data(), bytes.size(), m_bytes.data() + offset);
+    for (qint64 i = 0; i < bytes.size(); ++i)
+        m_changed.setBit(offset + i);
+    updateRows(m_layout.rowOf(offset), m_layout.rowOf(offset + bytes.size() - 1));
+}
+
+void HexView::restore(const HexEdit& edit)
+{
+    const qint64 count = std::min<qint64>(edit.bytes.size(), size() - edit.offset);
+    if (edit.offset < 0 || count <= 0)
+        return;
+    std::copy_n(edit.bytes.constData(), count, m_bytes.data() + edit.offset);
+    for (qint64 i = 0; i < count; ++i)
+        m_changed.setBit(edit.offset + i, edit.marks.testBit(i));
+    updateRows(m_layout.rowOf(edit.offset), m_layout.rowOf(edit.offset + count - 1));
+    const CursorState before = cursorState();
+    m_cursor.moveTo(edit.offset, 0);
+    cursorChanged(before);
+}
+
+bool HexView::undo()
+{
+    if (!m_undo.canUndo())
+        return false;
+    HexEdit current = snapshot(m_undo.nextUndo().offset, m_undo.nextUndo().bytes.size());
+    restore(m_undo.undo(std::move(current)));
+    emit bytesChanged();
+    return true;
+}
+
+bool HexView::redo()
+{
+    if (!m_undo.canRedo())
+        return false;
+    HexEdit current = snapshot(m_undo.nextRedo().offset, m_undo.nextRedo().bytes.size());
+    restore(m_undo.redo(std::move(current)));
+    emit bytesChanged();
+    return true;
+}
+
+// --- clipboard ---------------------------------------------------------------------
+
+void HexView::copy()
+{
+    const HexRange range = m_cursor.selection();
+    if (range.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setMimeData(HexClipboard::encode(m_bytes.mid(range.start, range.length)).release());
+}
+
+void HexView::paste()
+{
+    if (const std::optional<QByteArray> bytes = HexClipboard::decode(QGuiApplication::clipboard()->mimeData()))
+        pasteBytes(*bytes);
+}
+
+void HexView::pasteBytes(const QByteArray& bytes)
+{
+    const HexRange range = m_cursor.selection();
+    const qint64 start = range.isEmpty() ? m_cursor.offset() : range.start;
+    qint64 count = std::min<qint64>(bytes.size(), size() - start);
+    if (!range.isEmpty())
+        count = std::min(count, range.length);
+    if (count <= 0)
+        return;
+    overwrite(start, QByteArrayView(bytes).first(count));
+    const CursorState before = cursorState();
+    m_cursor.moveTo(start + count);
+    cursorChanged(before);
+    emit bytesChanged();
+}
+
+// --- caret and selection -----------------------------------------------------------
+
+HexView::CursorState HexView::cursorState() const
+{
+    return {m_cursor.offset(), m_cursor.frameOffset(), m_cursor.selection()};
+}
+
+void HexView::cursorChanged(const CursorState& before)
+{
+    const HexRange selection = m_cursor.selection();
+    updateRows(m_layout.rowOf(before.frameOffset), m_layout.rowOf(before.frameOffset));
+    updateRows(m_layout.rowOf(m_cursor.frameOffset()), m_layout.rowOf(m_cursor.frameOffset()));
+    if (!(selection == before.selection)) {
+        const auto bounds = [](const HexRange& r) { return r.isEmpty() ? std::pair<qint64, qint64>{-1, -1}
+                                                                      : std::pair{r.start, r.end() - 1}; };
+        const auto [oldFirst, oldLast] = bounds(before.selection);
+        const auto [newFirst, newLast] = bounds(selection);
+        const qint64 first = oldFirst < 0 ? newFirst : (newFirst < 0 ? oldFirst : std::min(oldFirst, newFirst));
+        const qint64 last = std::max(oldLast, newLast);
+        if (first >= 0)
+            updateRows(m_layout.rowOf(first), m_layout.rowOf(last));
+    }
+    ensureCaretVisible();
+    if (m_cursor.offset() != before.offset)
+        emit cursorMoved(m_cursor.offset());
+}
+
+void HexView::setCursorOffset(qint64 offset, int nibble)
+{
+    const CursorState before = cursorState();
+    m_cursor.moveTo(offset, nibble);
+    cursorChanged(before);
+}
+
+void HexView::setCursorPane(HexPane pane)
+{
+    const CursorState before = cursorState();
+    m_cursor.setPane(pane);
+    cursorChanged(before);
+}
+
+void HexView::setSelection(qint64 start, qint64 length)
+{
+    const CursorState before = cursorState();
+    m_cursor.select(start, length);
+    cursorChanged(before);
+}
+
+void HexView::selectAll()
+{
+    const CursorState before = cursorState();
+    m_cursor.selectAll();
+    cursorChanged(before);
+}
+
+// --- presentation --------------------------------------------------------------------
+
+void HexView::setBytesPerRow(int bytesPerRow)
+{
+    m_layout.setBytesPerRow(bytesPerRow);
+    m_cursor.setBytesPerRow(bytesPerRow);
+    adjustScrollBars();
+    viewport()->update();
+}
+
+void HexView::setBytesPerGroup(int bytesPerGroup)
+{
+    m_layout.setBytesPerGroup(bytesPerGroup);
+    adjustScrollBars();
+    viewport()->update();
+}
+
+void HexView::refresh() { viewport()->update(); }
+
+QRect HexView::byteRect(qint64 offset, HexPane pane) const
+{
+    const QRect r = pane == HexPane::Hex ? m_layout.hexByteRect(offset, topRow())
+                                         : m_layout.charByteRect(offset, topRow());
+    return r.translated(-horizontalScrollBar()->value(), 0);
+}
+
+QSize HexView::sizeHint() const
+{
+    constexpr int kRowsShown = 10;
+    const int frame = 2 * frameWidth();
+    return {m_layout.contentWidthPx() + frame + verticalScrollBar()->sizeHint().width(),
+            m_layout.rulerHeightPx() + kRowsShown * m_layout.metrics().lineHeightPx + frame};
+}
+
+// --- geometry and painting ------------------------------------------------------------
+
+void HexView::updateMetrics()
+{
+    const QFontMetricsF fm(font());
+    HexMetrics metrics;
+    metrics.charWidthPx = static_cast<int>(std::ceil(fm.horizontalAdvance(QLatin1Char('0'))));
+    // One pixel of air above and below the characters.
+    metrics.lineHeightPx = static_cast<int>(std::ceil(fm.height())) + 2;
+    metrics.ascentPx = static_cast<int>(std::ceil(fm.ascent())) + 1;
+    m_layout.setMetrics(metrics);
+    adjustScrollBars();
+    viewport()->update();
+}
+
+void HexView::adjustScrollBars()
+{
+    const int rows = m_layout.visibleRowCount(viewport()->height());
+    QScrollBar* vertical = verticalScrollBar();
+    vertical->setRange(0, static_cast<int>(std::max<qint64>(0, m_layout.rowCount() - rows)));
+    vertical->setPageStep(rows);
+    vertical->setSingleStep(1);
+    QScrollBar* horizontal = horizontalScrollBar();
+    horizontal->setRange(0, std::max(0, m_layout.contentWidthPx() - viewport()->width()));
+    horizontal->setPageStep(viewport()->width());
+    horizontal->setSingleStep(m_layout.metrics().charWidthPx);
+}
+
+void HexView::ensureCaretVisible()
+{
+    if (size() == 0)
+        return;
+    const qint64 offset = m_cursor.frameOffset();
+    const qint64 row = m_layout.rowOf(offset);
+    const int rows = pageRows();
+    QScrollBar* vertical = verticalScrollBar();
+    if (row < topRow())
+        vertical->setValue(static_cast<int>(row));
+    else if (row >= topRow() + rows)
+        vertical->setValue(static_cast<int>(row - rows + 1));
+    const QRect cell = m_cursor.pane() == HexPane::Hex ? m_layout.hexByteRect(offset, topRow())
+                                                       : m_layout.charByteRect(offset, topRow());
+    QScrollBar* horizontal = horizontalScrollBar();
+    if (cell.left() < horizontal->value())
+        horizontal->setValue(cell.left());
+    else if (cell.right() >= horizontal->value() + viewport()->width())
+        horizontal->setValue(cell.right() - viewport()->width() + 1);
+}
+
+void HexView::updateRows(qint64 firstRow, qint64 lastRow)
+{
+    const qint64 top = topRow();
+    firstRow = std::max(firstRow, top);
+    lastRow = std::min(lastRow, top + pageRows());
+    if (firstRow > lastRow)
+        return;
+    const int lineHeight = m_layout.metrics().lineHeightPx;
+    viewport()->update(QRect(0, m_layout.rowYPx(firstRow, top), viewport()->width(),
+                             static_cast<int>(lastRow - firstRow + 1) * lineHeight));
+}
+
+qint64 HexView::topRow() const { return verticalScrollBar()->value(); }
+
+int HexView::pageRows() const { return m_layout.visibleRowCount(viewport()->height()); }
+
+void HexView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    painter.setFont(font());
+    const HexColors colors = HexColors::fromPalette(palette());
+    const HexPaintState state{.layout = m_layout,
+                              .bytes = m_bytes,
+                              .changed = m_changed,
+                              .cursor = m_cursor,
+                              .chars = HexCharMap::system(),
+                              .colors = colors,
+                              .focused = hasFocus(),
+                              .topRow = topRow(),
+                              .scrollXPx = horizontalScrollBar()->value(),
+                              .viewportSize = viewport()->size()};
+    HexPainter(state).paint(painter, event->rect());
+}
+
+void HexView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    adjustScrollBars();
+}
+
+void HexView::changeEvent(QEvent* event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateMetrics();
+}
+
+void HexView::scrollContentsBy(int /*dx*/, int /*dy*/) { viewport()->update(); }

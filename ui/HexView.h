@@ -1,0 +1,187 @@
+#pragma once
+// A hex editing widget for a buffer of fixed size: 16 bytes to a row in
+// groups of four, an offset gutter and a ruler, the hex pane and the
+// character pane. Typing overwrites; nothing the user does changes the size.
+//
+// The widget knows no record layout. Whoever shows a record in it sizes it,
+// loads the bytes, reads them back on bytesChanged() and may name the fields
+// for the tooltip (setFieldMap) and set a general hint (setHint).
+//
+// Keys while it has the focus: hex digits (hex pane) or characters (character
+// pane) overwrite at the caret; arrows, Home/End, PgUp/PgDn and Ctrl+Home/End
+// move, with Shift they select; Tab and Shift+Tab switch panes (Ctrl+Tab
+// leaves the widget); Ctrl+A selects all; Ctrl+Z undoes and Ctrl+Shift+Z
+// redoes; Ctrl+X does nothing, since cutting would change the size. Ctrl+C and
+// Ctrl+V copy and paste unless a shortcut of the window takes them first.
+
+#include "ui/HexCursor.h"
+#include "ui/HexFieldMap.h"
+#include "ui/HexLayout.h"
+#include "ui/HexUndoStack.h"
+
+#include <QtCore/QBitArray>
+#include <QtCore/QByteArray>
+#include <QtCore/QByteArrayView>
+#include <QtWidgets/QAbstractScrollArea>
+
+#include <optional>
+#include <utility>
+
+class HexView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    // The error text of a size change refused by the size lock.
+    static constexpr char kFixedSizeError[] = "Cannot change fixed filesize";
+    static constexpr int kFontPixelSize = 13;
+
+    explicit HexView(QWidget* parent = nullptr);
+
+    // --- the bytes -----------------------------------------------------------
+    qint64 size() const { return m_bytes.size(); }
+    const QByteArray& bytes() const { return m_bytes; }
+
+    // The size lock (on from the start) keeps edits from changing the size.
+    bool isSizeLocked() const { return m_sizeLocked; }
+    void setSizeLocked(bool locked) { m_sizeLocked = locked; }
+    // Sets the number of bytes: new bytes are 0, bytes beyond the new size
+    // are lost. Under the size lock a change to another size, with both the
+    // old and the new size non-zero, is refused: returns false, errorString()
+    // is kFixedSizeError and nothing changes. The same size changes nothing.
+    // A real change clears the edit state (its offsets refer to the old
+    // bytes) and does not raise bytesChanged().
+    bool setSize(qint64 sizeBytes);
+    // setSize() with the lock lifted for this one change; never refused.
+    void setSizeUnlocked(qint64 sizeBytes);
+    // The reason of the last refused call.
+    QString errorString() const { return m_errorString; }
+
+    // Copies bytes in from offset 0, as many as fit; the size stays. Raises
+    // bytesChanged() even when nothing differs. The edit state stays as it
+    // is: call resetEditState() when the bytes come from somewhere else.
+    void loadBytes(QByteArrayView bytes);
+    // Clears the undo history (both ways) and the changed-byte marks.
+    void resetEditState();
+
+    // --- edit state -----------------------------------------------------------
+    bool isByteChanged(qint64 offset) const;
+    bool canUndo() const { return m_undo.canUndo(); }
+    bool canRedo() const { return m_undo.canRedo(); }
+    // Budget of the undo history in stored bytes (32 unless set).
+    void setUndoBudget(qint64 budgetBytes) { m_undo.setBudget(budgetBytes); }
+
+    // --- caret and selection -------------------------------------------------
+    // The caret's byte; equals size() only at the end of a selection.
+    qint64 cursorOffset() const { return m_cursor.offset(); }
+    int cursorNibble() const { return m_cursor.nibble(); }
+    HexPane cursorPane() const { return m_cursor.pane(); }
+    // Puts the caret on a byte (clamped), no selection.
+    void setCursorOffset(qint64 offset, int nibble = 0);
+    void setCursorPane(HexPane pane);
+    bool hasSelection() const { return m_cursor.hasSelection(); }
+    HexRange selection() const { return m_cursor.selection(); }
+    // Selects [start, start + length), clamped; the caret goes to its end.
+    void setSelection(qint64 start, qint64 length);
+
+    // --- presentation -----------------------------------------------------------
+    void setHint(const QString& hint) { m_hint = hint; }
+    QString hint() const { return m_hint; }
+    void setFieldMap(HexFieldMap fields) { m_fields = std::move(fields); }
+    const HexFieldMap& fieldMap() const { return m_fields; }
+    void setBytesPerRow(int bytesPerRow);
+    void setBytesPerGroup(int bytesPerGroup);
+    const HexLayout& hexLayout() const { return m_layout; }
+
+    // Where a byte is drawn in a pane, in viewport coordinates.
+    QRect byteRect(qint64 offset, HexPane pane) const;
+    // The tooltip at a viewport point: the field under it with its value, or
+    // the hint where no field is.
+    QString toolTipAt(QPoint viewportPos) const;
+
+    QSize sizeHint() const override;
+
+public slots:
+    // Puts the selected bytes on the clipboard (raw and as hex text); does
+    // nothing without a selection.
+    void copy();
+    // Overwrites from the selection's start (at most the selection's length)
+    // or, without a selection, from the caret (bytes beyond the end are
+    // dropped). Does nothing when the clipboard holds nothing the view reads.
+    void paste();
+    // Each returns false, changing nothing, when there is nothing to undo
+    // (redo).
+    bool undo();
+    bool redo();
+    void selectAll();
+    // Repaints the whole view.
+    void refresh();
+
+signals:
+    // After every change of the bytes: typing, paste, undo, redo, loadBytes().
+    void bytesChanged();
+    void cursorMoved(qint64 offset);
+
+protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    struct CursorState {
+        qint64 offset;
+        qint64 frameOffset;
+        HexRange selection;
+    };
+
+    // Input, one kind of key each (HexViewInput.cpp).
+    bool isOwnShortcut(const QKeyEvent& event) const;
+    bool handleCommandKey(const QKeyEvent& event);
+    bool handleTabKey(const QKeyEvent& event);
+    bool handleNavigationKey(const QKeyEvent& event);
+    bool handleTypingKey(const QKeyEvent& event);
+    void typeNibble(int digit);
+    void typeByte(quint8 byte);
+    void prepareTyping();
+    QPoint toContent(QPoint viewportPos) const;
+    std::optional<qint64> byteAt(QPoint viewportPos, HexPane* pane) const;
+
+    // Changes of the bytes.
+    void applySize(qint64 sizeBytes);
+    HexEdit snapshot(qint64 offset, qint64 length) const;
+    void overwrite(qint64 offset, QByteArrayView bytes);
+    void restore(const HexEdit& edit);
+    void pasteBytes(const QByteArray& bytes);
+
+    // Caret changes: remember the state, change, then cursorChanged().
+    CursorState cursorState() const;
+    void cursorChanged(const CursorState& before);
+
+    // Geometry and repainting.
+    void updateMetrics();
+    void adjustScrollBars();
+    void ensureCaretVisible();
+    void updateRows(qint64 firstRow, qint64 lastRow);
+    qint64 topRow() const;
+    int pageRows() const;
+
+    QByteArray m_bytes;
+    QBitArray m_changed;
+    HexUndoStack m_undo;
+    HexCursor m_cursor;
+    HexLayout m_layout;
+    HexFieldMap m_fields;
+    QString m_hint;
+    QString m_errorString;
+    bool m_sizeLocked = true;
+    bool m_dragging = false;
+};
