@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace pst {
 
@@ -105,6 +106,14 @@ public:
     // (saved, discarded, or nothing to save); false when the user cancelled
     // or the save did not write the file.
     bool maybeSaveChanges();
+    // Files dropped on the window; only the first counts, its path taken
+    // whole. A missing path or a folder does nothing. A file starting with
+    // "ROYL" replaces the script as a successful Load does (without the
+    // module id box; a failing parse changes nothing; not modified after).
+    // Any other file is a step text file: the template module, then its
+    // steps imported (modified after). A file under 4 bytes fails with
+    // "Stream read error" and changes nothing.
+    void WMDropFiles(const std::vector<std::string>& paths);
 
     // --- step editing ----------------------------------------------------
     void miInsertClick();

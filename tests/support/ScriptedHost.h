@@ -44,6 +44,7 @@ public:
     int hexResets = 0;
     int pumps = 0;
     int scrolledTo = -1;
+    int relayouts = 0;
 
     std::optional<std::string> openDialog(const DialogRequest& request) override;
     std::optional<std::string> saveDialog(const DialogRequest& request) override;
@@ -65,6 +66,7 @@ public:
     void statusChanged(const std::string& text) override { status = text; }
     void customTextChanged(const std::string& text) override { custom = text; }
     void scrollToRow(int row) override { scrolledTo = row; }
+    void relayoutColumns() override { ++relayouts; }
     void hexSetSize(std::size_t size) override { hex.setSize(size); }
     void hexResetEditState() override { ++hexResets; }
     void hexLoad(ByteView bytes) override { hex.load(bytes); }

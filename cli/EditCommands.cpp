@@ -1,0 +1,57 @@
+// Commands on the step list: selecting a row, the popup menu's editing
+// commands, the move buttons, and typing into the hex view.
+
+#include "cli/Arguments.h"
+#include "cli/CommandGroups.h"
+
+namespace pst::cli {
+
+namespace {
+
+Action bindSelect(std::string_view name, const std::string& argument)
+{
+    const auto n = parseRowNumber(argument);
+    if (!n)
+        throw UsageError(std::string(name) + ": expected a row number, got '" + argument + "'");
+    // Row 0, or a row past the last, is a click below the last row.
+    const int row = *n == 0 ? StepList::kNone : *n - 1;
+    return [row](Session& s) { s.run([&s, row] { s.editor().selectRow(row); }); };
+}
+
+// Typing into the hex view: the view's bytes change, then its change
+// notification copies them into the selected record (if any).
+Action bindPoke(std::string_view name, const std::string& argument)
+{
+    const auto poke = parsePoke(argument);
+    if (!poke)
+        throw UsageError(std::string(name) + ": expected OFFSET=HEX (one to four hex digits, then pairs of hex digits), got '"
+                         + argument + "'");
+    return [p = *poke](Session& s) {
+        s.run([&s, &p] {
+            HexViewBuffer& view = s.host().hexView();
+            view.overwrite(p.offset, p.bytes);
+            s.editor().heScriptChange(view.bytes());
+        });
+    };
+}
+
+constexpr CommandSpec kCommands[] = {
+    {"--select", "N", "click row N (1-based; 0 or past the end: no selection)", bindSelect},
+    {"--insert", "", "Insert", plain<click<&Editor::miInsertClick>>},
+    {"--delete", "", "Delete", plain<click<&Editor::miDeleteClick>>},
+    {"--up", "", "Move Up", plain<click<&Editor::btUpClick>>},
+    {"--down", "", "Move Down", plain<click<&Editor::btDownClick>>},
+    {"--set-end", "", "Set Eror Step to END", plain<click<&Editor::miSetErorSteptoEndClick>>},
+    {"--set-stop", "", "Set Eror Step to STOP", plain<click<&Editor::miSetErorSteptoStopClick>>},
+    {"--step-by-step", "", "Set Good Step to Step_by_Step", plain<click<&Editor::miSetGoodSteptoStepByStepClick>>},
+    {"--clear-log", "", "Clear Current Step Log", plain<click<&Editor::miClearCurrentStepClick>>},
+    {"--clear-logs", "", "Clear Script Log", plain<click<&Editor::miClearScriptClick>>},
+    {"--clear", "", "Clear", plain<click<&Editor::miClearAllClick>>},
+    {"--poke", "OFFSET=HEX", "type bytes HEX into the hex view from byte OFFSET on", bindPoke},
+};
+
+} // namespace
+
+std::span<const CommandSpec> editCommands() { return kCommands; }
+
+} // namespace pst::cli

@@ -1,0 +1,11 @@
+#pragma once
+// The folder of the running program file, where the catalogs lie by default.
+
+#include <string>
+
+namespace pst::cli {
+
+// The folder of /proc/self/exe; "." when it cannot be read.
+std::string executableFolder();
+
+} // namespace pst::cli

@@ -1,0 +1,57 @@
+#pragma once
+// The editor's host in pstool: every file dialog is answered from the command
+// line, messages and errors go to standard error as "pstool: <text>" and
+// "pstool: error: <text>", and the hex view is a plain buffer that --poke
+// types into.
+
+#include "model/HexViewBuffer.h"
+#include "model/Host.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace pst::cli {
+
+class PstoolHost final : public Host {
+public:
+    explicit PstoolHost(std::ostream& err) : m_err(err) {}
+
+    // From now on the open dialogs of module `id` are answered with `file`
+    // and its yes-or-no question answers yes; an empty file cancels the id
+    // again (dialogs cancelled, questions answered no).
+    void setModuleFile(std::uint16_t id, const std::string& file);
+    // The file that answers the running command's own dialog (the open
+    // dialog of Load and Import, the save dialog of Save and the exports);
+    // nullopt cancels those dialogs.
+    void setCommandFile(std::optional<std::string> file) { m_commandFile = std::move(file); }
+    // Whether the Ctrl key counts as held (the TREX export reads it).
+    void setCtrlHeld(bool held) { m_ctrl = held; }
+
+    HexViewBuffer& hexView() { return m_hex; }
+    int messageCount() const { return m_messages; }
+    int errorCount() const { return m_errors; }
+
+    std::optional<std::string> openDialog(const DialogRequest& request) override;
+    std::optional<std::string> saveDialog(const DialogRequest& request) override;
+    void showMessage(const std::string& text) override;
+    void showError(const std::string& text) override;
+    bool ctrlHeld() override { return m_ctrl; }
+    void hexSetSize(std::size_t size) override { m_hex.setSize(size); }
+    void hexLoad(ByteView bytes) override { m_hex.load(bytes); }
+
+private:
+    std::optional<std::string> moduleFile(const DialogRequest& request) const;
+
+    std::ostream& m_err;
+    std::map<std::uint16_t, std::string> m_moduleFiles;
+    std::optional<std::string> m_commandFile;
+    bool m_ctrl = false;
+    HexViewBuffer m_hex;
+    int m_messages = 0;
+    int m_errors = 0;
+};
+
+} // namespace pst::cli

@@ -1,0 +1,46 @@
+// Files dropped on the window: a module replaces the script, a step text file
+// becomes a new script in the template module.
+
+#include "model/Editor.h"
+#include "model/Error.h"
+#include "model/FileSystem.h"
+#include "model/Messages.h"
+#include "model/StepTextImport.h"
+#include "model/TemplateModule.h"
+
+namespace pst {
+
+void Editor::WMDropFiles(const std::vector<std::string>& paths)
+{
+    if (paths.empty())
+        return;
+    const std::string& path = paths.front();
+    // Only a regular file counts: a folder, a device or a pipe is no file
+    // to be read whole.
+    if (m_fs.kind(path) != FileKind::Regular)
+        return;
+    ReadResult read = m_fs.readFile(path);
+    if (!read.ok)
+        throw Error(msg::cannotOpenFile(path, read.error));
+    ModuleImage dropped(std::move(read.bytes));
+    if (dropped.size() < 4)
+        throw Error(std::string(msg::kStreamReadError));
+    // The dropped file replaces the script: unsaved edits are asked about first.
+    if (!maybeSaveChanges())
+        return;
+
+    if (HasRoylMagic(dropped)) {
+        ParseScript(std::move(dropped));
+        setModified(false);
+    } else {
+        ParseScript(ModuleImage(BuildTemplateModule()));
+        miClearAllClick();
+        const ByteView text = dropped.bytes();
+        ImportStepText(*this, std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+        setModified(true);
+    }
+    m_host.hexSetHint(hexHint());
+    m_host.relayoutColumns();
+}
+
+} // namespace pst

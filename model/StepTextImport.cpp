@@ -1,0 +1,145 @@
+#include "model/StepTextImport.h"
+
+#include "catalogs/IniText.h"
+#include "model/Editor.h"
+#include "model/Hex.h"
+#include "model/StepRecord.h"
+
+namespace pst {
+
+namespace {
+
+constexpr char kDelimiter = ',';
+constexpr char kQuote = '"';
+
+// From `at` (just past an opening quote) to the matching quote; `at` ends
+// past the closing quote, or at the end when there is none.
+std::string takeQuoted(std::string_view line, std::size_t& at)
+{
+    std::string out;
+    while (at < line.size()) {
+        const char c = line[at++];
+        if (c != kQuote) {
+            out += c;
+            continue;
+        }
+        if (at < line.size() && line[at] == kQuote) {
+            out += kQuote;
+            ++at;
+            continue;
+        }
+        break;
+    }
+    return out;
+}
+
+std::string takePlain(std::string_view line, std::size_t& at)
+{
+    const std::size_t start = at;
+    while (at < line.size() && !isBlank(line[at]) && line[at] != kDelimiter)
+        ++at;
+    return std::string(line.substr(start, at - start));
+}
+
+void skipBlanks(std::string_view line, std::size_t& at)
+{
+    while (at < line.size() && isBlank(line[at]))
+        ++at;
+}
+
+} // namespace
+
+std::vector<std::string_view> splitTextLines(std::string_view text)
+{
+    text = text.substr(0, text.find('\0'));
+    std::vector<std::string_view> lines;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string_view::npos) {
+            lines.push_back(text.substr(at));
+            break;
+        }
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+        if (text[end] == '\r' && at < text.size() && text[at] == '\n')
+            ++at;
+    }
+    return lines;
+}
+
+bool isSkippedStepLine(std::string_view line)
+{
+    return trimBlanks(line).empty() || line.find('*') != std::string_view::npos;
+}
+
+std::vector<std::string> splitStepFields(std::string_view line)
+{
+    std::vector<std::string> fields;
+    std::size_t at = 0;
+    skipBlanks(line, at);
+    while (at < line.size()) {
+        if (line[at] == kQuote) {
+            ++at;
+            fields.push_back(takeQuoted(line, at));
+        } else {
+            fields.push_back(takePlain(line, at));
+        }
+        skipBlanks(line, at);
+        if (at < line.size() && line[at] == kDelimiter) {
+            ++at;
+            if (at == line.size())
+                fields.emplace_back();
+            skipBlanks(line, at);
+        }
+    }
+    return fields;
+}
+
+std::uint32_t parseStepField(std::string_view field)
+{
+    return parseHex32(trimBlanks(field)).value_or(0);
+}
+
+void storeStepFields(MutableByteView record, const std::vector<std::string>& fields)
+{
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        const std::uint32_t v = parseStepField(fields[k]);
+        if (k == 0)
+            putU16(record, field::TEST_ID, static_cast<std::uint16_t>(v));
+        else if (k == 1)
+            putU16(record, field::TEST_ARG, static_cast<std::uint16_t>(v));
+        else if (fits(record, 4 * (k - 1), 4))
+            putU32(record, 4 * (k - 1), v);
+        else
+            break; // every later field lies further out
+    }
+}
+
+int ImportStepText(Editor& editor, std::string_view text)
+{
+    if (editor.image().empty())
+        return 0;
+    StepList& steps = editor.steps();
+    int imported = 0;
+    for (std::string_view line : splitTextLines(text)) {
+        if (isSkippedStepLine(line))
+            continue;
+        const int before = steps.size();
+        editor.miInsertClick();
+        if (steps.size() == before)
+            break; // no record size to insert with
+        const int row = steps.selected();
+        StepRecord& rec = steps.editRecord(row);
+        rec.zero(0, field::TEST_FIELDS_END);
+        storeStepFields(rec.mutableBytes(), splitStepFields(line));
+        steps.recordChanged(row);
+        steps.setCaption(row, hex2(rec.testId()));
+        steps.setDescription(row, editor.catalogs().StepDescription(rec.testId()));
+        ++imported;
+    }
+    editor.requestRefresh();
+    return imported;
+}
+
+} // namespace pst

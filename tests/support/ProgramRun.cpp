@@ -1,0 +1,80 @@
+#include "support/ProgramRun.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace pst::test {
+
+namespace fsys = std::filesystem;
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (fsys::temp_directory_path() / "pstool-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ec;
+    fsys::remove_all(m_path, ec);
+}
+
+void TempFolder::write(const std::string& name, const std::string& bytes) const
+{
+    std::ofstream(file(name), std::ios::binary) << bytes;
+}
+
+std::string TempFolder::read(const std::string& name) const
+{
+    std::ifstream in(file(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool TempFolder::exists(const std::string& name) const
+{
+    return fsys::exists(file(name));
+}
+
+ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args, const std::string& folder)
+{
+    const std::string outPath = folder + "/.stdout", errPath = folder + "/.stderr";
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out < 0 || err < 0 || ::chdir(folder.c_str()) != 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
+            ::_exit(127);
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(program.c_str()));
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    int wstatus = 0;
+    ::waitpid(pid, &wstatus, 0);
+    ProgramResult r;
+    r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    auto slurp = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    r.out = slurp(outPath);
+    r.err = slurp(errPath);
+    fsys::remove(outPath);
+    fsys::remove(errPath);
+    return r;
+}
+
+} // namespace pst::test
