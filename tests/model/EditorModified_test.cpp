@@ -101,3 +101,18 @@ TEST_F(EditorModified, LoadAsksFirstOnlyWhenModified)
         host.openAnswers.clear();
     }
 }
+
+TEST_F(EditorModified, ADropAsksFirstAndCancelKeepsTheScript)
+{
+    fs.put("/drop/steps.txt", std::string_view("DC,1,F\r\n"));
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    const auto rows = editor.steps().rows();
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
+    ASSERT_TRUE(editor.run([&] { editor.WMDropFiles({"/drop/steps.txt"}); }));
+    EXPECT_EQ(host.saveChangesAsked, 1);
+    EXPECT_EQ(editor.steps().rows(), rows);
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::Discard);
+    ASSERT_TRUE(editor.run([&] { editor.WMDropFiles({"/drop/steps.txt"}); }));
+    EXPECT_EQ(editor.steps().size(), 1);
+    EXPECT_EQ(host.saveChangesAsked, 2);
+}
