@@ -14,6 +14,8 @@ std::span<const CommandSpec> fileCommands();
 std::span<const CommandSpec> editCommands();
 // --family, --custom, --write-custom (CatalogCommands.cpp)
 std::span<const CommandSpec> catalogCommands();
+// --upgrade, the generators, the INI and TREX files (ConvertCommands.cpp)
+std::span<const CommandSpec> convertCommands();
 // --print, --check (PrintCommands.cpp)
 std::span<const CommandSpec> printCommands();
 

@@ -12,7 +12,7 @@ namespace {
 std::vector<CommandSpec> collect()
 {
     std::vector<CommandSpec> all;
-    for (auto group : {fileCommands(), editCommands(), catalogCommands(), printCommands()})
+    for (auto group : {fileCommands(), editCommands(), catalogCommands(), convertCommands(), printCommands()})
         all.insert(all.end(), group.begin(), group.end());
     return all;
 }
