@@ -94,6 +94,25 @@ std::vector<Bytes> arcoSeeds()
             pst::test::driveTypeModule(ModuleLayout::Royl, 120), pst::test::module47(ModuleLayout::Royl, 0x1234)};
 }
 
+Bytes args(std::initializer_list<std::string> words)
+{
+    std::string joined;
+    for (const std::string& w : words) {
+        if (!joined.empty())
+            joined += '\0';
+        joined += w;
+    }
+    return text(joined);
+}
+
+std::vector<Bytes> pstoolSeeds()
+{
+    return {args({"--load", "m.rpm", "--select", "1", "--insert", "--poke", "48=FFFF", "--print"}),
+            args({"--keep-going", "--load", "m.rpm", "--delete", "--up", "--down", "--set-end", "--check"}),
+            args({"--mod-id", "3B", "--load", "m.rpm", "--clear-logs", "--save", "o.rpm", "--export-trex", "t"}),
+            args({"--family", "", "--custom", "x", "--write-custom", "--upgrade", "--print"})};
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -109,5 +128,8 @@ int main(int argc, char** argv)
     write(dir, "fuzz_e6", e6Seeds());
     write(dir, "fuzz_ptm", ptmSeeds());
     write(dir, "fuzz_arco", arcoSeeds());
+    write(dir, "fuzz_text_import", {text("DC,1,F\r\n* remark\r\n\"10\" 2 3,,4,\n\n8001 1\0tail")});
+    write(dir, "fuzz_ini_exchange", {iniSeeds()[2], text("[pst sequence]\nk=1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,10,11,12,13,14,15\n")});
+    write(dir, "fuzz_pstool_args", pstoolSeeds());
     return 0;
 }
