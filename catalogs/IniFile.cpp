@@ -130,6 +130,12 @@ std::vector<std::string> IniFile::keys(std::string_view section) const
     return s ? withinNameBlock(s->keys) : std::vector<std::string>{};
 }
 
+std::size_t IniFile::keyCount(std::string_view section) const
+{
+    const Data::Section* s = m_data->find(section);
+    return s ? s->keys.size() : 0;
+}
+
 bool IniFile::hasSection(std::string_view section) const
 {
     return m_data->find(section) != nullptr;

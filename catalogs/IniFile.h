@@ -43,6 +43,8 @@ public:
     // Keys of a section in file order, within the name block; empty for a
     // missing section.
     std::vector<std::string> keys(std::string_view section) const;
+    // All keys of a section, also those beyond the name block.
+    std::size_t keyCount(std::string_view section) const;
     bool hasSection(std::string_view section) const;
 
 private:

@@ -96,8 +96,13 @@ void miImportfromINIClick(Editor& editor)
     if (!read.ok)
         throw Error(msg::cannotOpenFile(*path, read.error));
     const IniFile ini = IniFile::parse(ByteView(read.bytes));
-    for (const std::string& key : ini.keys(kPstSequenceSection))
+    const std::vector<std::string> keys = ini.keys(kPstSequenceSection);
+    for (const std::string& key : keys)
         importStep(editor, ini.value(kPstSequenceSection, key, ""));
+    // The name block caps what is read; say so rather than lose steps silently.
+    const std::size_t total = ini.keyCount(kPstSequenceSection);
+    if (keys.size() < total)
+        editor.host().showMessage(msg::importTruncated(keys.size(), total));
 }
 
 } // namespace pst

@@ -27,6 +27,11 @@ std::string testCountOverflow(std::int64_t maxCount)
     return "Test Count Overflow! Max Count: " + std::to_string(maxCount);
 }
 
+std::string importTruncated(std::size_t imported, std::size_t total)
+{
+    return "Only the first " + std::to_string(imported) + " of " + std::to_string(total) + " steps were imported";
+}
+
 std::string unsupportedRecordSize(unsigned recordSize)
 {
     return "Unsupported record size " + std::to_string(recordSize);

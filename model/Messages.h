@@ -24,6 +24,9 @@ std::string unableToWrite(std::string_view path);
 std::string resourceNotFound(std::string_view name);
 // "Test Count Overflow! Max Count: <n>"
 std::string testCountOverflow(std::int64_t maxCount);
+// The exchange file names steps beyond the 16 KiB block of key names that
+// the import reads: "Only the first <n> of <total> steps were imported"
+std::string importTruncated(std::size_t imported, std::size_t total);
 // "Unsupported record size <n>"
 std::string unsupportedRecordSize(unsigned recordSize);
 

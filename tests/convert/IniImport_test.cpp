@@ -188,3 +188,20 @@ TEST_F(IniImport, ExportThenImportIntoAnEmptyScriptKeepsTheTestFields)
         EXPECT_EQ(got.errorCode(ModuleLayout::Royl), 0xFFFF);
     }
 }
+
+TEST_F(IniImport, StepsBeyondTheNameBlockAreReportedNotLostSilently)
+{
+    loadSteps({{1, 1, 1}});
+    std::string text = "[PST Sequence]\r\n";
+    for (int i = 1; i <= 400; ++i) {
+        std::string key = std::to_string(i) + " A step with a description of some length";
+        key.resize(40, ' ');
+        text += key + " = DC,1,F\r\n";
+    }
+    ASSERT_TRUE(importFile(text));
+    const int imported = editor.steps().size() - 1;
+    EXPECT_LT(imported, 400);
+    EXPECT_GT(imported, 300);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Only the first " + std::to_string(imported) +
+                                                        " of 400 steps were imported"}));
+}
