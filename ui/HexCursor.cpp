@@ -40,8 +40,8 @@ void HexCursor::moveTo(qint64 offset, int nibble)
         m_posNibbles = 0;
         return;
     }
-    const qint64 pos = 2 * std::clamp<qint64>(offset, 0, m_sizeBytes - 1) + (m_pane == HexPane::Hex ? nibble % 2 : 0);
-    m_posNibbles = pos;
+    const int half = m_pane == HexPane::Hex ? std::clamp(nibble, 0, 1) : 0;
+    m_posNibbles = 2 * std::clamp<qint64>(offset, 0, m_sizeBytes - 1) + half;
 }
 
 void HexCursor::move(HexMove move, bool extend, int pageRows)

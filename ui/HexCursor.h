@@ -59,7 +59,9 @@ public:
     // Empty when nothing is selected.
     HexRange selection() const;
 
-    // Puts the caret on a byte (clamped into the buffer), no selection.
+    // Puts the caret on a byte (clamped into the buffer), no selection; the
+    // half-byte is clamped to 0 (high) or 1 (low), and is 0 in the character
+    // pane.
     void moveTo(qint64 offset, int nibble = 0);
     // One key's move; `extend` (Shift) grows the selection by whole bytes.
     void move(HexMove move, bool extend, int pageRows);

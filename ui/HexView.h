@@ -75,7 +75,8 @@ public:
     qint64 cursorOffset() const { return m_cursor.offset(); }
     int cursorNibble() const { return m_cursor.nibble(); }
     HexPane cursorPane() const { return m_cursor.pane(); }
-    // Puts the caret on a byte (clamped), no selection.
+    // Puts the caret on a byte (clamped), no selection; nibble 0 is the high
+    // half-byte, 1 the low one (other values are clamped to these).
     void setCursorOffset(qint64 offset, int nibble = 0);
     void setCursorPane(HexPane pane);
     bool hasSelection() const { return m_cursor.hasSelection(); }

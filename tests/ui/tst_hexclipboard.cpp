@@ -46,7 +46,7 @@ private slots:
     {
         const QByteArray bytes("\x00\x41\xff\x0a", 4);
         const std::unique_ptr<QMimeData> mime = HexClipboard::encode(bytes);
-        QCOMPARE(mime->data(QString::fromLatin1(HexClipboard::kMimeType)), bytes);
+        QCOMPARE(mime->data(QStringLiteral("application/x-pst-bytes")), bytes);
         QCOMPARE(mime->text(), QStringLiteral("00 41 FF 0A"));
         QCOMPARE(HexClipboard::decode(mime.get()), OptionalBytes(bytes));
     }

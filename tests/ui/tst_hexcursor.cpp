@@ -173,6 +173,29 @@ private slots:
         QCOMPARE(cursor.selection(), (HexRange{8, 3}));
     }
 
+    // A half-byte outside 0 and 1 must not put the caret between bytes.
+    void halfByteIsClamped_data()
+    {
+        QTest::addColumn<qint64>("offset");
+        QTest::addColumn<int>("nibble");
+        QTest::addColumn<int>("expectedNibble");
+        QTest::newRow("negative on byte 0") << qint64(0) << -1 << 0;
+        QTest::newRow("negative") << qint64(5) << -3 << 0;
+        QTest::newRow("too large") << qint64(5) << 2 << 1;
+        QTest::newRow("on the last byte") << kSize - 1 << 7 << 1;
+    }
+    void halfByteIsClamped()
+    {
+        QFETCH(qint64, offset);
+        QFETCH(int, nibble);
+        QFETCH(int, expectedNibble);
+        HexCursor cursor = cursorAt(offset, nibble, HexPane::Hex);
+        QCOMPARE(cursor.offset(), offset);
+        QCOMPARE(cursor.nibble(), expectedNibble);
+        cursor.advanceAfterTyping();
+        QCOMPARE(cursor.offset(), std::min(kSize - 1, offset + expectedNibble));
+    }
+
     void selectAllAndResize()
     {
         HexCursor cursor = cursorAt(100, 1, HexPane::Hex);

@@ -13,6 +13,7 @@
 #include <QtGui/QAction>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QScrollBar>
+#include <QtWidgets/QToolTip>
 
 namespace {
 constexpr qint64 kRecordSize = 136;
@@ -333,6 +334,7 @@ private slots:
         QCOMPARE(changed.count(), 4);
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(changed.count(), 8); // redo notifies too
         QCOMPARE(view.bytes(), typed);
         QVERIFY(view.isByteChanged(0x11));
         QVERIFY(!view.canRedo());
@@ -476,6 +478,39 @@ private slots:
                  QStringLiteral("GOTO_ON_SUCCES = 0xFFFF (65535)"));
     }
 
+    // The help event of the viewport shows the same text as toolTipAt().
+    void tooltipEvent()
+    {
+        LoadedView loaded;
+        HexView& view = loaded.view;
+        view.setHint(kRoylHint);
+        view.setFieldMap(HexFieldMap({{0x48, 2, QStringLiteral("GOTO_ON_SUCCES"), true}}));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const auto showTipAt = [&view](QPoint pos) {
+            QHelpEvent help(QEvent::ToolTip, pos, view.viewport()->mapToGlobal(pos));
+            QApplication::sendEvent(view.viewport(), &help);
+        };
+        showTipAt(view.byteRect(0x49, HexPane::Hex).center());
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("GOTO_ON_SUCCES = 0x4948 (18760)"));
+        showTipAt(QPoint(2, view.byteRect(0x10, HexPane::Hex).center().y()));
+        QTRY_COMPARE(QToolTip::text(), kRoylHint);
+        QToolTip::hideText();
+    }
+
+    // Below the step list the view is 190 pixels high: a 136-byte record
+    // shows whole, without scrolling.
+    void recordFitsTheWindowsHeight()
+    {
+        LoadedView loaded;
+        HexView& view = loaded.view;
+        view.resize(view.sizeHint().width(), 190);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.verticalScrollBar()->maximum(), 0);
+        QVERIFY(view.viewport()->rect().contains(view.byteRect(kRecordSize - 1, HexPane::Chars)));
+    }
+
     // Typing a byte repaints its row, however large the buffer.
     void typingRepaintsOneRow_data()
     {
@@ -603,6 +638,10 @@ private slots:
     {
         HexView view;
         QCOMPARE(view.font().pixelSize(), 13);
+        QFont courier(QStringLiteral("Courier New"));
+        courier.setStyleHint(QFont::Monospace);
+        if (QFontInfo(courier).fixedPitch()) // else the system's fixed font stands in
+            QCOMPARE(view.font().family(), QStringLiteral("Courier New"));
         QVERIFY(QFontInfo(view.font()).fixedPitch());
         QCOMPARE(view.viewport()->cursor().shape(), Qt::IBeamCursor);
     }

@@ -53,6 +53,7 @@ void typeKeys(QWidget* target, const QString& keys)
 // Some edits and a selection, so that the picture shows every colour.
 void showEdits(HexView* view)
 {
+    view->window()->activateWindow();
     view->setFocus();
     view->setCursorOffset(0x48);
     typeKeys(view, QStringLiteral("FFFF"));
@@ -90,7 +91,9 @@ int main(int argc, char* argv[])
         "Offset 00 - TEST_ID\nOffset 48 - GOTO_ON_SUCCES\nOffset 4A - GOTO_ON_ERR\nOffset 4C - GOTO_ON_ABRT\n"
         "Offset 68 - Error Code"));
     QObject::connect(view, &HexView::cursorMoved, status,
-                     [status](qint64 offset) { status->setText(QStringLiteral("Offset 0x%1").arg(offset, 0, 16)); });
+                     [status](qint64 offset) {
+                         status->setText(QStringLiteral("Offset 0x") + QString::number(offset, 16).toUpper());
+                     });
     window.resize(view->sizeHint().width() + 24, 240);
     window.show();
 
