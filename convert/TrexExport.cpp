@@ -2,7 +2,6 @@
 
 #include "convert/TextExport.h"
 #include "model/Editor.h"
-#include "model/Hex.h"
 
 namespace pst {
 
@@ -22,54 +21,77 @@ constexpr std::string_view kFooter[] = {
     "ecommand",
 };
 
+// The script is written as one buffer of several megabytes for a long list,
+// so every piece is appended in place rather than built as a string first.
 void appendLine(std::string& out, std::string_view line)
 {
     out += line;
     out += kEol;
 }
 
-std::string prefixedHex(std::uint32_t v)
+// Upper-case hexadecimal with at least `minDigits` digits.
+void appendHex(std::string& out, std::uint32_t v, int minDigits = 1)
 {
-    return "0x" + hexUpper(v);
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    char digits[8];
+    int n = 0;
+    do {
+        digits[n++] = kDigits[v & 0xF];
+        v >>= 4;
+    } while (v != 0);
+    while (n < minDigits)
+        digits[n++] = '0';
+    while (n > 0)
+        out += digits[--n];
 }
 
-std::string parameterValue(std::uint32_t v)
+void appendPrefixedHex(std::string& out, std::uint32_t v)
 {
-    return v < 10 ? std::to_string(v) : prefixedHex(v);
+    out += "0x";
+    appendHex(out, v);
 }
 
-void appendStepBlock(std::string& out, const StepRow& row, bool ctrlForm)
+void appendParameterValue(std::string& out, std::uint32_t v)
 {
-    appendLine(out, "  fprintf \"\\n" + trexTitle(row, ctrlForm) + "\\n\"");
-    appendLine(out, "  xf " + trexParameterList(row.record) + ";msf");
-    if (const std::string post = trexPostActionLine(row.record.postAction()); !post.empty())
-        appendLine(out, post);
-    appendLine(out, "");
+    if (v < 10)
+        out += static_cast<char>('0' + v);
+    else
+        appendPrefixedHex(out, v);
 }
 
-} // namespace
-
-std::string trexParameterList(const StepRecord& record)
+void appendParameterList(std::string& out, const StepRecord& record)
 {
-    std::string list = prefixedHex(record.testId());
-    list += ',' + parameterValue(record.testArg());
-    for (int k = 1; k <= 16; ++k)
-        list += ',' + parameterValue(record.param(k));
-    return list;
+    appendPrefixedHex(out, record.testId());
+    out += ',';
+    appendParameterValue(out, record.testArg());
+    for (int k = 1; k <= 16; ++k) {
+        out += ',';
+        appendParameterValue(out, record.param(k));
+    }
 }
 
-std::string trexTitle(const StepRow& row, bool ctrlForm)
+void appendTitle(std::string& out, const StepRow& row, bool ctrlForm)
 {
     const StepRecord& r = row.record;
-    std::string title = ctrlForm ? "====== Test " + hex2(r.testId()) + ',' + hexUpper(r.testArg()) + ','
-                                       + hex2(r.param(1) & 0xFFFF) + " ======"
-                                 : hex2(r.testId()) + ' ' + row.description;
-    if (title.size() > kMaxTitle)
-        title.resize(kMaxTitle);
-    return title;
+    const std::size_t start = out.size();
+    if (ctrlForm) {
+        out += "====== Test ";
+        appendHex(out, r.testId(), 2);
+        out += ',';
+        appendHex(out, r.testArg());
+        out += ',';
+        appendHex(out, r.param(1) & 0xFFFF, 2);
+        out += " ======";
+    } else {
+        appendHex(out, r.testId(), 2);
+        out += ' ';
+        out += row.description;
+    }
+    if (out.size() - start > kMaxTitle)
+        out.resize(start + kMaxTitle);
 }
 
-std::string trexPostActionLine(std::uint32_t postAction)
+std::string_view postActionLine(std::uint32_t postAction)
 {
     switch (postAction & 0xFFFF) {
     case 1:
@@ -85,9 +107,49 @@ std::string trexPostActionLine(std::uint32_t postAction)
     }
 }
 
+void appendStepBlock(std::string& out, const StepRow& row, bool ctrlForm)
+{
+    out += "  fprintf \"\\n";
+    appendTitle(out, row, ctrlForm);
+    out += "\\n\"";
+    out += kEol;
+    out += "  xf ";
+    appendParameterList(out, row.record);
+    out += ";msf";
+    out += kEol;
+    if (const std::string_view post = postActionLine(row.record.postAction()); !post.empty())
+        appendLine(out, post);
+    out += kEol;
+}
+
+// A step block rarely needs more; the buffer grows if it does.
+constexpr std::size_t kBlockEstimate = 160;
+
+} // namespace
+
+std::string trexParameterList(const StepRecord& record)
+{
+    std::string list;
+    appendParameterList(list, record);
+    return list;
+}
+
+std::string trexTitle(const StepRow& row, bool ctrlForm)
+{
+    std::string title;
+    appendTitle(title, row, ctrlForm);
+    return title;
+}
+
+std::string trexPostActionLine(std::uint32_t postAction)
+{
+    return std::string(postActionLine(postAction));
+}
+
 std::string trexScript(const StepList& steps, const std::function<bool()>& ctrlHeld)
 {
     std::string out;
+    out.reserve(static_cast<std::size_t>(steps.size()) * kBlockEstimate + 512);
     for (std::string_view line : kHeader)
         appendLine(out, line);
     for (const StepRow& row : steps.rows())

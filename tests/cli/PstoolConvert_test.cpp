@@ -95,3 +95,62 @@ TEST_F(PstoolConvert, ExportsWithoutAModuleDoNothing)
     EXPECT_FALSE(dir.exists("a.trx"));
     EXPECT_FALSE(dir.exists("c.ini"));
 }
+
+TEST_F(PstoolConvert, SeriesAAnswersTheQuestionWithoutReadingTheFile)
+{
+    dir.write("m47.rpm", asText(module47(ModuleLayout::Royl, 0x1234)));
+    const ProgramResult r = run({"--load", "m.rpm", "--select", "0", "--module", "2403=never-read.rpm", "--module",
+                                 "47=m47.rpm", "--arco", "--print"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ids(r), (std::vector<std::string>{"2403", "2404", "2403", "2420", "2407", "2408", "2409", "DC", "10"}));
+    const nlohmann::json state = nlohmann::json::parse(r.out);
+    EXPECT_EQ(state["selected"], 8); // A8
+    // P3 and P4 of A1 carry the low and the high byte of module 47's word.
+    EXPECT_EQ(state["steps"][0]["record"].get<std::string>().substr(24, 16), "3400000012000000");
+}
+
+// How the converters' failures and messages reach the exit status.
+struct FailureCase {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    std::string errStart; // the start of standard error
+    std::vector<std::string> ids; // with --print last: the steps afterwards; empty: nothing printed
+};
+
+class PstoolConvertFailure : public PstoolConvert, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(PstoolConvertFailure, ReportsAndStopsAsTheWindowWould)
+{
+    const FailureCase& c = GetParam();
+    Bytes shortE6 = E6ModuleBuilder().test(e6Test(0x7)).build();
+    shortE6.resize(300);
+    dir.write("short-e6.rpm", asText(shortE6));
+    dir.write("e6.rpm", asText(E6ModuleBuilder().test(e6Test(0x7)).tail(64).build()));
+
+    const ProgramResult r = run(c.args);
+
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_EQ(r.err.substr(0, c.errStart.size()), c.errStart) << r.err;
+    if (c.ids.empty())
+        EXPECT_EQ(r.out, "");
+    else
+        EXPECT_EQ(ids(r), c.ids);
+    EXPECT_FALSE(dir.exists("a.trx"));
+}
+
+INSTANTIATE_TEST_SUITE_P(, PstoolConvertFailure, ::testing::Values(
+    FailureCase{"ShortE6EndsTheRun", {"--load", "m.rpm", "--module", "E6=short-e6.rpm", "--from-e6", "--print"}, 1,
+                "pstool: error: Stream read error\n", {}},
+    FailureCase{"KeepGoingPrintsTheStateAfterwards",
+                {"--keep-going", "--load", "m.rpm", "--module", "E6=short-e6.rpm", "--from-e6", "--print"}, 1,
+                "pstool: error: Stream read error\n", {"10"}},
+    FailureCase{"AnEmptyModuleFileCancelsTheIdAgain",
+                {"--load", "m.rpm", "--module", "E6=e6.rpm", "--module", "E6=", "--from-e6", "--print"}, 0, "", {"10"}},
+    FailureCase{"UpgradeWithoutD1IsAMessage", {"--load", "m.rpm", "--upgrade", "--print"}, 3,
+                "pstool: Upgrade needs a D1 step: nothing was changed\n", {"10"}},
+    FailureCase{"ExportIntoAMissingFolder", {"--load", "m.rpm", "--export-trex", "nowhere/a.trx"}, 1,
+                "pstool: error: ", {}},
+    FailureCase{"ImportOfAMissingFile", {"--load", "m.rpm", "--import-ini", "missing.ini"}, 1,
+                "pstool: error: Cannot open file \"missing.ini\". ", {}}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });

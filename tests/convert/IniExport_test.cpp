@@ -44,11 +44,15 @@ TEST_F(IniExport, GoldenFileOfASmallScript)
         "2 Read \"head\" \\ map" + blanks(21) + " = 5,0,9,FFFFFFFF,A" + commas(13) + ",3",
         "3 Host seq 8199" + blanks(25) + " = 8199,12,12345" + commas(15) + ",4",
     });
+    // The export sets no filter of its own: before any Save the dialog has none.
+    editor.saveDialogState().filter.clear();
     EXPECT_EQ(exportTo("/out/PST.ini"), expected);
     ASSERT_EQ(host.dialogs.size(), 2u);
     EXPECT_EQ(host.dialogs[1].purpose, DialogPurpose::ExportIni);
     EXPECT_EQ(host.dialogs[1].fileName, "PST.ini");
+    EXPECT_EQ(host.dialogs[1].filter, "");
     EXPECT_EQ(editor.saveDialogState().fileName, "");
+    EXPECT_EQ(editor.saveDialogState().filter, "");
 }
 
 TEST_F(IniExport, EmptyStepListGivesTheSectionLineOnly)

@@ -127,12 +127,16 @@ TEST_F(IniImport, EachKeyBecomesAStepAfterTheSelectedOne)
 TEST_F(IniImport, DialogProposesStarIniAndClearsIt)
 {
     loadIds({0x10});
+    // The name alone narrows the listing; the filter stays what Load left.
+    const std::string filter = editor.openDialogState().filter;
     ASSERT_TRUE(importFile("[PST Sequence]\n"));
     ASSERT_EQ(host.dialogs.size(), 2u);
     EXPECT_FALSE(host.dialogs[1].save);
     EXPECT_EQ(host.dialogs[1].purpose, DialogPurpose::ImportIni);
     EXPECT_EQ(host.dialogs[1].fileName, "*.ini");
+    EXPECT_EQ(host.dialogs[1].filter, filter);
     EXPECT_EQ(editor.openDialogState().fileName, "");
+    EXPECT_EQ(editor.openDialogState().filter, filter);
     EXPECT_EQ(ids(), std::vector<std::uint16_t>{0x10});
 }
 

@@ -257,3 +257,63 @@ TEST_F(SelfScanFromE6, ATestListOffsetPastTheEndFailsAfterTheLeadSteps)
     EXPECT_EQ(host.errors, std::vector<std::string>{"Stream read error"});
     EXPECT_EQ(captions(), (std::vector<std::string>{"B1", "B1", "D8", "10"}));
 }
+
+// Bytes 0x00..0x47 of every fixed step, row by row, against the generator's
+// table: a wrong word here goes unseen until a drive runs the script.
+TEST_F(SelfScanFromE6, FixedStepsCarryExactlyTheirTableValues)
+{
+    struct Fixed {
+        std::uint16_t id;
+        std::uint16_t arg;
+        std::vector<std::pair<int, std::uint32_t>> params;
+        std::uint32_t postAction;
+        const char* description;
+    };
+    const std::vector<std::pair<int, std::uint32_t>> dc = {{1, 0xF}, {2, 2}, {3, 0xCBFFFF}};
+    const auto dcWith = [&](std::uint32_t p4) {
+        auto p = dc;
+        p.emplace_back(4, p4);
+        return p;
+    };
+    const std::vector<Fixed> table = {
+        {0x3307, 1, {{1, 0xFFFF}, {2, 8}, {3, 0x3FF}, {5, 1}, {6, 0x3FF}, {7, 1}, {8, 1}, {9, 1}, {10, 0xF},
+                     {11, 0x3FF}, {12, 0x3FF}, {13, 0x3FF}, {14, 0x3FF}, {15, 0x3FF}, {16, 0x3FF}}, 2, "Format"},
+        {0x1010, 1, {}, 2, ""},
+        {0x3415, 1, {}, 2, ""},
+        {0xB1, 0, {{15, 2}}, 0, "Power"},
+        {0xB1, 0, {{15, 1}}, 0, "Power"},
+        {0xD8, 1, {}, 0, "Seek"},
+        {0x3421, 1, {{1, 0x2001}, {14, 0x10}}, 0, ""},
+        {0x3422, 1, {{1, 7}, {2, 0x64}, {3, 2}}, 0, ""},
+        {0x3423, 1, {{2, 1}, {3, 2}, {4, 1}, {5, 2}, {7, 0x10}, {9, 1}, {11, 1}, {13, 3}}, 0, ""},
+        {0x3426, 1, {}, 2, ""},
+        {0xB9, 1, {{1, 0x1291}, {8, 1}, {10, 1}, {13, 1}}, 0, "Report"},
+        {0xDC, 1, dcWith(2), 0, "Delay"},
+        {0xDC, 1, dcWith(4), 0, "Delay"},
+        {0xDC, 1, dcWith(6), 0, "Delay"},
+    };
+    loadScript(1);
+    editor.selectRow(StepList::kNone);
+    offer(0xE6, E6ModuleBuilder().test(e6Test(0x0007)).build());
+    for (std::uint16_t id : kQuestions)
+        confirm(id);
+
+    ASSERT_TRUE(runE6());
+
+    ASSERT_EQ(editor.steps().size(), static_cast<int>(table.size()) + 2);
+    const std::size_t linksAt = field::kLinks[0];
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const Fixed& f = table[i];
+        const int row = static_cast<int>(i < 7 ? i : i + 1); // the copied test sits behind row 7
+        StepRecord want(std::size_t{136});
+        want.setTestId(f.id);
+        want.setTestArg(f.arg);
+        for (const auto& [k, v] : f.params)
+            want.setParam(k, v);
+        want.setPostAction(f.postAction);
+        SCOPED_TRACE(hex2(f.id) + " in row " + std::to_string(row));
+        EXPECT_TRUE(std::equal(want.bytes().begin(), want.bytes().begin() + linksAt, record(row).bytes().begin()));
+        EXPECT_EQ(editor.steps().row(row).caption, hex2(f.id));
+        EXPECT_EQ(editor.steps().row(row).description, f.description);
+    }
+}
