@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <climits>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -25,6 +26,25 @@ std::string baseOf(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a path names after following its symbolic links (also a link
+// whose target does not exist yet); nullopt for a loop of links.
+std::optional<std::string> followLinks(std::string path)
+{
+    constexpr int kMaxHops = 40;
+    for (int hop = 0; hop < kMaxHops; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size())
+            return path;
+        target.resize(static_cast<std::size_t>(n));
+        path = target.front() == '/' ? target : folderOf(path) + "/" + target;
+    }
+    return std::nullopt;
 }
 
 bool writeAll(int fd, ByteView bytes, int& err)
@@ -104,8 +124,13 @@ public:
         return r;
     }
 
-    std::optional<std::string> writeFileAtomic(const std::string& path, ByteView bytes) override
+    // A symbolic link stays a link: the file it points to is replaced.
+    std::optional<std::string> writeFileAtomic(const std::string& linkPath, ByteView bytes) override
     {
+        const std::optional<std::string> target = followLinks(linkPath);
+        if (!target)
+            return reason(ELOOP);
+        const std::string& path = *target;
         if (kind(path) == FileKind::Directory)
             return reason(EISDIR);
         std::string tmp = folderOf(path) + "/." + baseOf(path) + ".XXXXXX";
