@@ -231,6 +231,14 @@ TEST_F(Pstool, DropsAStepTextFileIntoTheTemplateModule)
     EXPECT_EQ(state["modified"], true);
 }
 
+TEST_F(Pstool, DroppingAFileThatDoesNotExistIsAnError)
+{
+    const ProgramResult r = run({"--drop", "stpes.txt", "--no-step", "--save", "out.rpm"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "pstool: error: Cannot open file \"stpes.txt\". No such file or directory\n");
+    EXPECT_FALSE(dir.exists("out.rpm"));
+}
+
 TEST_F(Pstool, CatalogsDefaultToTheProgramsFolderAndTextsAreShownAsUtf8)
 {
     namespace fsys = std::filesystem;
