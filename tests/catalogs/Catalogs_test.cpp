@@ -68,6 +68,15 @@ TEST_F(CatalogsTest, AnEditedFileShowsAtTheNextLookupAndAnUnchangedOneIsReadOnce
     EXPECT_EQ(catalogs.LookupDesc(0xDC), "");
 }
 
+TEST_F(CatalogsTest, AFileThatCouldNotBeReadIsTriedAgain)
+{
+    fs.put("/cat/Errors.ini", std::string_view("[ERRORS]\n0x0005=Seek failed\n"));
+    fs.failReads("/cat/Errors.ini");
+    EXPECT_EQ(catalogs.LookupErrorText(5), "ERROR 0005");
+    fs.allowReads("/cat/Errors.ini"); // the file itself did not change
+    EXPECT_EQ(catalogs.LookupErrorText(5), "Seek failed");
+}
+
 TEST_F(CatalogsTest, FamilyChangeNeedsANameAndRefillsTheCustomTests)
 {
     fs.put("/cat/SCRIPTS.INI", std::string_view("[Work]\nA=\nB=\n[Other]\nC=\n"));
