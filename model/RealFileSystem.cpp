@@ -47,6 +47,17 @@ std::optional<std::string> followLinks(std::string path)
     return std::nullopt;
 }
 
+// Renaming over a file needs only the folder's permission; a file that its
+// owner made read-only (no write permission for anyone, or none for us) is
+// refused as a plain write would refuse it.
+bool replaceable(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return true; // nothing to replace
+    return (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
 bool writeAll(int fd, ByteView bytes, int& err)
 {
     std::size_t done = 0;
@@ -133,6 +144,8 @@ public:
         const std::string& path = *target;
         if (kind(path) == FileKind::Directory)
             return reason(EISDIR);
+        if (!replaceable(path))
+            return reason(EACCES);
         std::string tmp = folderOf(path) + "/." + baseOf(path) + ".XXXXXX";
         const int fd = ::mkstemp(tmp.data());
         if (fd < 0)

@@ -82,6 +82,19 @@ TEST_F(RealFileSystemTest, WritingThroughALinkReplacesItsTargetAndKeepsTheLink)
 
 TEST_F(RealFileSystemTest, FailuresLeaveTheTargetAndNoTemporary)
 {
+    // A file made read-only, also through a link to it.
+    ASSERT_FALSE(real.writeFileAtomic(path("locked.rpm"), Bytes{'o', 'l', 'd'}).has_value());
+    ::chmod(path("locked.rpm").c_str(), 0444);
+    fs::create_symlink("locked.rpm", dir / "link.rpm");
+    for (const char* name : {"locked.rpm", "link.rpm"}) {
+        const auto locked = real.writeFileAtomic(path(name), Bytes{'n', 'e', 'w'});
+        ASSERT_TRUE(locked.has_value()) << name;
+        EXPECT_EQ(*locked, "Permission denied") << name;
+    }
+    EXPECT_EQ(slurp(path("locked.rpm")), "old");
+    fs::remove(dir / "locked.rpm");
+    fs::remove(dir / "link.rpm");
+
     // A folder where the file should go.
     fs::create_directories(dir / "taken");
     EXPECT_TRUE(real.writeFileAtomic(path("taken"), Bytes{1}).has_value());
