@@ -51,8 +51,14 @@ public:
         if (e.ini && e.stamp == *stamp)
             return e.ini;
         ReadResult r = fs.readFile(path);
+        if (!r.ok) {
+            // Not remembered: a file that cannot be read now (its permissions
+            // are being fixed, it is being replaced) is tried again next time.
+            m_entries.erase(path);
+            return empty();
+        }
         e.stamp = *stamp;
-        e.ini = r.ok ? std::make_shared<const IniFile>(IniFile::parse(ByteView(r.bytes))) : empty();
+        e.ini = std::make_shared<const IniFile>(IniFile::parse(ByteView(r.bytes)));
         return e.ini;
     }
 

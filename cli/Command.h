@@ -42,10 +42,14 @@ Action plain(std::string_view, const std::string&)
     return Handler;
 }
 
-// A command whose argument is any text, the empty one included.
+// A command whose argument is the text of a one-line box, the empty one
+// included. A line break cannot be typed there, and written into SCRIPTS.INI
+// it would split the entry and could start a section of its own.
 template <void (*Handler)(Session&, const std::string&)>
-Action withText(std::string_view, const std::string& argument)
+Action withText(std::string_view name, const std::string& argument)
 {
+    if (argument.find_first_of("\r\n") != std::string::npos)
+        throw UsageError(std::string(name) + ": TEXT must be one line");
     return [argument](Session& s) { Handler(s, argument); };
 }
 

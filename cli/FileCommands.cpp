@@ -3,6 +3,12 @@
 
 #include "cli/Arguments.h"
 #include "cli/CommandGroups.h"
+#include "model/Error.h"
+#include "model/FileSystem.h"
+#include "model/Messages.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace pst::cli {
 
@@ -27,7 +33,14 @@ void load(Session& s, const std::string& file)
 
 void drop(Session& s, const std::string& file)
 {
-    s.run([&s, &file] { s.editor().WMDropFiles({file}); });
+    s.run([&s, &file] {
+        // Only files that exist can be dropped on a window; here a missing
+        // one is a mistyped name, which must not pass for a drop that did
+        // nothing.
+        if (s.editor().fileSystem().kind(file) == FileKind::Missing)
+            throw Error(msg::cannotOpenFile(file, std::strerror(ENOENT)));
+        s.editor().WMDropFiles({file});
+    });
 }
 
 void save(Session& s, const std::string& file)

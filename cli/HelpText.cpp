@@ -31,6 +31,8 @@ std::string helpText()
         "Runs the commands left to right on one editor state (one module image, one\n"
         "step list with a selection, the module id box, the Step box), as a user\n"
         "would at the window. Every file dialog is answered from the command line.\n"
+        "It starts as a window just shown: nothing loaded, module id 28, Step checked,\n"
+        "the family box holding the first family of SCRIPTS.INI (else \"Work\").\n"
         "\n"
         "Global options (before the first command):\n";
     text += helpLine("--catalogs DIR", "folder of ModDescr.ini, Errors.ini and SCRIPTS.INI");
@@ -40,6 +42,14 @@ std::string helpText()
     for (const CommandSpec& c : allCommands())
         text += helpLine(commandUsage(c), c.help);
     text +=
+        "\n"
+        "--print writes one JSON object on one line: title, layout (royl, legacy32,\n"
+        "legacy28), recordSize, maxStepCount, imageSize, modId, selected (1-based, 0 for\n"
+        "none), status, family, custom, steps [{id, description, icon (null, 1 passed,\n"
+        "2 failed, 3 no result), record (lower-case hex)}], modified.\n"
+        "--check writes one finding a line, nothing when there is none:\n"
+        "  checksum: invalid for layout L\n"
+        "  step S: FIELD = V points past the end (N steps)\n"
         "\n"
         "Messages go to standard error as \"pstool: <text>\", errors as\n"
         "\"pstool: error: <text>\"; without --keep-going the first error ends the run.\n"

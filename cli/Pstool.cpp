@@ -3,8 +3,23 @@
 #include "cli/CommandLine.h"
 #include "cli/HelpText.h"
 #include "cli/Session.h"
+#include "model/Messages.h"
 
 namespace pst::cli {
+
+namespace {
+
+// --help and --version: their text is the requested output, so failing to
+// write it is an error.
+int printText(const std::string& text, std::ostream& out, std::ostream& err)
+{
+    if (out << text << std::flush)
+        return toInt(ExitStatus::Ok);
+    err << "pstool: error: " << msg::unableToWrite(kStandardOutput) << std::endl;
+    return toInt(ExitStatus::Error);
+}
+
+} // namespace
 
 int pstoolMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, FileSystem& fs,
                const std::string& defaultCatalogs)
@@ -16,14 +31,10 @@ int pstoolMain(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "pstool: usage: " << e.what() << std::endl;
         return toInt(ExitStatus::Usage);
     }
-    if (line.mode == CommandLine::Mode::Help) {
-        out << helpText();
-        return toInt(ExitStatus::Ok);
-    }
-    if (line.mode == CommandLine::Mode::Version) {
-        out << versionText();
-        return toInt(ExitStatus::Ok);
-    }
+    if (line.mode == CommandLine::Mode::Help)
+        return printText(helpText(), out, err);
+    if (line.mode == CommandLine::Mode::Version)
+        return printText(versionText(), out, err);
     Session session(out, err, fs, line.catalogs.value_or(defaultCatalogs), line.keepGoing);
     return toInt(session.runAll(line.commands));
 }

@@ -1,6 +1,7 @@
 #include "cli/Session.h"
 
 #include "cli/Command.h"
+#include "model/Messages.h"
 
 namespace pst::cli {
 
@@ -36,9 +37,18 @@ ExitStatus Session::runAll(const std::vector<Invocation>& commands)
             break;
         errors = m_host.errorCount();
         command.action(*this);
-        m_out.flush();
+        checkOutput();
     }
     return status();
+}
+
+void Session::checkOutput()
+{
+    if (m_out.flush())
+        return;
+    // A script that reads --print must not take lost output for success.
+    m_out.clear();
+    m_host.showError(msg::unableToWrite(kStandardOutput));
 }
 
 ExitStatus Session::status() const

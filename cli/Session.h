@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <ostream>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ class FileSystem;
 namespace pst::cli {
 
 struct Invocation;
+
+// How messages name standard output.
+inline constexpr std::string_view kStandardOutput = "standard output";
 
 class Session {
 public:
@@ -42,6 +46,10 @@ public:
     ExitStatus status() const;
 
 private:
+    // Flushes standard output; output that could not be written (a full
+    // disk, a closed pipe) is an error.
+    void checkOutput();
+
     bool mayGoOn(int errorsBefore) const { return m_keepGoing || m_host.errorCount() == errorsBefore; }
 
     std::ostream& m_out;

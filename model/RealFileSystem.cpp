@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <climits>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -25,6 +26,36 @@ std::string baseOf(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a path names after following its symbolic links (also a link
+// whose target does not exist yet); nullopt for a loop of links.
+std::optional<std::string> followLinks(std::string path)
+{
+    constexpr int kMaxHops = 40;
+    for (int hop = 0; hop < kMaxHops; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size())
+            return path;
+        target.resize(static_cast<std::size_t>(n));
+        path = target.front() == '/' ? target : folderOf(path) + "/" + target;
+    }
+    return std::nullopt;
+}
+
+// Renaming over a file needs only the folder's permission; a file that its
+// owner made read-only (no write permission for anyone, or none for us) is
+// refused as a plain write would refuse it.
+bool replaceable(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return true; // nothing to replace
+    return (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
 bool writeAll(int fd, ByteView bytes, int& err)
@@ -104,10 +135,17 @@ public:
         return r;
     }
 
-    std::optional<std::string> writeFileAtomic(const std::string& path, ByteView bytes) override
+    // A symbolic link stays a link: the file it points to is replaced.
+    std::optional<std::string> writeFileAtomic(const std::string& linkPath, ByteView bytes) override
     {
+        const std::optional<std::string> target = followLinks(linkPath);
+        if (!target)
+            return reason(ELOOP);
+        const std::string& path = *target;
         if (kind(path) == FileKind::Directory)
             return reason(EISDIR);
+        if (!replaceable(path))
+            return reason(EACCES);
         std::string tmp = folderOf(path) + "/." + baseOf(path) + ".XXXXXX";
         const int fd = ::mkstemp(tmp.data());
         if (fd < 0)

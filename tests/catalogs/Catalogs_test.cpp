@@ -2,9 +2,16 @@
 
 #include "catalogs/CustomTests.h"
 #include "model/Error.h"
+#include "model/FileSystem.h"
 #include "support/MemoryFileSystem.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace pst;
 using pst::test::MemoryFileSystem;
@@ -61,6 +68,15 @@ TEST_F(CatalogsTest, AnEditedFileShowsAtTheNextLookupAndAnUnchangedOneIsReadOnce
     EXPECT_EQ(catalogs.LookupDesc(0xDC), "");
 }
 
+TEST_F(CatalogsTest, AFileThatCouldNotBeReadIsTriedAgain)
+{
+    fs.put("/cat/Errors.ini", std::string_view("[ERRORS]\n0x0005=Seek failed\n"));
+    fs.failReads("/cat/Errors.ini");
+    EXPECT_EQ(catalogs.LookupErrorText(5), "ERROR 0005");
+    fs.allowReads("/cat/Errors.ini"); // the file itself did not change
+    EXPECT_EQ(catalogs.LookupErrorText(5), "Seek failed");
+}
+
 TEST_F(CatalogsTest, FamilyChangeNeedsANameAndRefillsTheCustomTests)
 {
     fs.put("/cat/SCRIPTS.INI", std::string_view("[Work]\nA=\nB=\n[Other]\nC=\n"));
@@ -88,4 +104,29 @@ TEST_F(CatalogsTest, AnUnwritableScriptsFileIsAnError)
 {
     fs.failWrites("/cat/SCRIPTS.INI");
     EXPECT_THROW(btWriteToIniClick(catalogs, "Work", "T"), Error);
+}
+
+// On the real file system: an editor that rewrites a catalog in place keeps
+// its inode and maybe its size; the modification time (to the nanosecond)
+// still tells the versions apart.
+TEST(CatalogsOnDisk, AFileRewrittenInPlaceShowsAtTheNextLookup)
+{
+    namespace fsys = std::filesystem;
+    const fsys::path dir = fsys::temp_directory_path() / ("pst_catalogs_" + std::to_string(::getpid()));
+    fsys::remove_all(dir);
+    fsys::create_directories(dir);
+    const std::string file = (dir / "ModDescr.ini").string();
+    auto rewrite = [&](const char* text, long nanoseconds) {
+        std::ofstream(file, std::ios::binary | std::ios::in | std::ios::out) << text; // same inode
+        const timespec times[2] = {{1700000000, nanoseconds}, {1700000000, nanoseconds}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    };
+    std::ofstream(file, std::ios::binary) << "[Desc]\nDC=Old\n";
+    rewrite("[Desc]\nDC=Old\n", 100);
+
+    Catalogs catalogs(realFileSystem(), dir.string());
+    EXPECT_EQ(catalogs.LookupDesc(0xDC), "Old");
+    rewrite("[Desc]\nDC=New\n", 200); // same size, same second
+    EXPECT_EQ(catalogs.LookupDesc(0xDC), "New");
+    fsys::remove_all(dir);
 }

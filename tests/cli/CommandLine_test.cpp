@@ -47,6 +47,9 @@ TEST(CommandLine, ReportsEveryKindOfUsageError)
         {{"--poke", "48"}, "--poke: expected OFFSET=HEX (one to four hex digits, then pairs of hex digits), got '48'"},
         {{"--poke", "10000=00"}, "--poke: expected OFFSET=HEX (one to four hex digits, then pairs of hex digits), got '10000=00'"},
         {{"--module", "=a.rpm"}, "--module: expected ID=FILE with ID one to four hex digits, got '=a.rpm'"},
+        {{"--custom", "Spin up\n[Other]"}, "--custom: TEXT must be one line"},
+        {{"--family", "Lab\r"}, "--family: TEXT must be one line"},
+        {{"--mod-id", "3B\n"}, "--mod-id: TEXT must be one line"},
         // A later usage error still stops everything, the earlier commands included.
         {{"--load", "a.rpm", "--print", "--bogus"}, "unknown command '--bogus'"},
     };

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <sstream>
 
 using namespace pst;
 using namespace pst::test;
@@ -155,6 +156,29 @@ TEST_F(Pstool, PokeWithoutASelectedRowChangesNoRecord)
     EXPECT_EQ(after["modified"], true);
 }
 
+TEST_F(Pstool, ClicksAndTypingFollowTheWindow)
+{
+    const ProgramResult r =
+        run({"--load", "m.rpm", "--select", "1", "--print", "--poke", "86=AABBCC", "--print", "--select", "9", "--print"});
+    EXPECT_EQ(r.status, 0);
+    std::vector<ordered_json> states;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);)
+        states.push_back(ordered_json::parse(line));
+    ASSERT_EQ(states.size(), 3u);
+    // Clicking the row already selected changes nothing, not even the title.
+    EXPECT_EQ(states[0]["title"], "Self Scan Script - 28 - All: 3, Cur: 1, PTM Start Time:00:00:00");
+    EXPECT_EQ(states[0]["selected"], 1);
+    // Typed bytes past the record's end are dropped.
+    std::string poked = lowerHex(ModuleBuilder().record(0x10, 0).bytes());
+    poked.replace(2 * 0x86, 4, "aabb");
+    EXPECT_EQ(states[1]["steps"][0]["record"], poked);
+    EXPECT_EQ(states[1]["steps"][0]["record"].get<std::string>().size(), 2u * 136);
+    // A click below the last row.
+    EXPECT_EQ(states[2]["title"], "Self Scan Script - 28 - Step: 0 (0h)");
+    EXPECT_EQ(states[2]["selected"], 0);
+}
+
 TEST_F(Pstool, MessagesGiveStatus3AndTheRunGoesOn)
 {
     const ProgramResult r = run({"--family", " ", "--print"});
@@ -231,6 +255,14 @@ TEST_F(Pstool, DropsAStepTextFileIntoTheTemplateModule)
     EXPECT_EQ(state["modified"], true);
 }
 
+TEST_F(Pstool, DroppingAFileThatDoesNotExistIsAnError)
+{
+    const ProgramResult r = run({"--drop", "stpes.txt", "--no-step", "--save", "out.rpm"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "pstool: error: Cannot open file \"stpes.txt\". No such file or directory\n");
+    EXPECT_FALSE(dir.exists("out.rpm"));
+}
+
 TEST_F(Pstool, CatalogsDefaultToTheProgramsFolderAndTextsAreShownAsUtf8)
 {
     namespace fsys = std::filesystem;
@@ -252,7 +284,9 @@ TEST_F(Pstool, HelpAndVersionGoToStandardOutput)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out.rfind("Usage: pstool [--catalogs DIR] [--keep-going] COMMAND...\n", 0), 0u);
-    EXPECT_NE(r.out.find("  --poke OFFSET=HEX"), std::string::npos);
+    for (const char* part : {"  --poke OFFSET=HEX", "  checksum: invalid for layout L\n",
+                             "  step S: FIELD = V points past the end (N steps)\n", "1 an error; 2 a usage error"})
+        EXPECT_NE(r.out.find(part), std::string::npos) << part;
 
     r = runProgram(PSTOOL_PATH, {"--version"}, dir.path());
     EXPECT_EQ(r.status, 0);

@@ -2,6 +2,8 @@
 
 #include "model/Hex.h"
 
+#include <random>
+
 using namespace pst;
 using namespace pst::test;
 
@@ -229,4 +231,134 @@ TEST_F(EditorEdits, HexViewEditsGoIntoTheSelectedRecordOnly)
     editor.selectRow(StepList::kNone);
     editor.heScriptChange(Bytes(136, 0xEE));
     EXPECT_EQ(links(), (std::vector<Links>{{0xFFFF, 1, 1}, {2, 2, 2}}));
+}
+
+namespace {
+
+// The rows as the commands are described, kept in plain vectors: what the
+// editor must agree with after any sequence of edits.
+struct OracleRow {
+    std::string caption;
+    std::uint16_t testId;
+    Links links;
+};
+
+struct Oracle {
+    std::vector<OracleRow> rows;
+    int selected = -1;
+
+    int n() const { return static_cast<int>(rows.size()); }
+
+    void insert()
+    {
+        const int pos = selected + 1;
+        const auto next = static_cast<std::uint16_t>(pos + 2);
+        rows.insert(rows.begin() + pos, {"DC", 0xDC, {next, next, next}});
+        selected = pos;
+        for (int i = pos + 1; i < n(); ++i)
+            for (auto& v : rows[static_cast<std::size_t>(i)].links)
+                if (v != 0 && v != X && v < n() - 1)
+                    ++v;
+    }
+
+    void remove()
+    {
+        if (selected < 0)
+            return;
+        const int d = selected;
+        const bool eeee = rows[static_cast<std::size_t>(d)].caption == "EEEE";
+        rows.erase(rows.begin() + d);
+        selected = d < n() ? d : n() - 1;
+        for (int i = (eeee && d > 0) ? d - 1 : d; i < n(); ++i)
+            for (auto& v : rows[static_cast<std::size_t>(i)].links)
+                if (v != 0 && v != X)
+                    --v;
+    }
+
+    // The moved row passes row `passed`, whose success link moves by delta.
+    void move(int delta)
+    {
+        const int target = selected + delta;
+        if (selected < 0 || target < 0 || target >= n())
+            return;
+        std::swap(rows[static_cast<std::size_t>(selected)], rows[static_cast<std::size_t>(target)]);
+        std::uint16_t& success = rows[static_cast<std::size_t>(selected)].links[0];
+        if (success != X)
+            success = static_cast<std::uint16_t>(success - delta);
+        selected = target;
+    }
+};
+
+} // namespace
+
+TEST_F(EditorEdits, RandomEditsAgreeWithTheDescribedArithmetic)
+{
+    std::mt19937 random(20240611);
+    auto pick = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+    const std::uint16_t linkValues[] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 0xFFFE, X};
+    const std::uint16_t ids[] = {0x10, 0xDC, 0xEEEE, 0x8001};
+    Oracle oracle;
+
+    for (int step = 0; step < 3000; ++step) {
+        if (oracle.rows.empty() || step % 250 == 0) {
+            ModuleBuilder b;
+            b.capacity(40);
+            oracle = Oracle();
+            for (int i = pick(7) + 1; i > 0; --i) {
+                const std::uint16_t id = ids[pick(4)];
+                StepRecord r = b.record(id);
+                Links links{};
+                for (auto& v : links)
+                    v = linkValues[pick(11)];
+                for (int l = 0; l < 3; ++l)
+                    r.setLink(l, links[static_cast<std::size_t>(l)]);
+                b.step(r);
+                oracle.rows.push_back({hex2(id), id, links});
+            }
+            // The header's current step; 0 and steps past the end select step 1.
+            const int current = pick(oracle.n() + 2);
+            b.currentStep(static_cast<std::uint16_t>(current));
+            load(b.build());
+            oracle.selected = (current == 0 || current > oracle.n()) ? 0 : current - 1;
+        }
+        switch (pick(6)) {
+        case 0: ASSERT_TRUE(run(&Editor::miInsertClick)); oracle.insert(); break;
+        case 1: ASSERT_TRUE(run(&Editor::miDeleteClick)); oracle.remove(); break;
+        case 2: ASSERT_TRUE(run(&Editor::btUpClick)); oracle.move(-1); break;
+        case 3: ASSERT_TRUE(run(&Editor::btDownClick)); oracle.move(+1); break;
+        case 4: {
+            // A click anywhere, below the last row included.
+            const int row = pick(oracle.n() + 2) - 1;
+            editor.selectRow(row);
+            ASSERT_TRUE(editor.run([] {}));
+            oracle.selected = row < oracle.n() ? row : -1;
+            break;
+        }
+        default: {
+            // Typing a link into the hex view of the selected step.
+            const int link = pick(3);
+            const std::uint16_t v = linkValues[pick(11)];
+            Byte typed[2];
+            putU16(typed, 0, v);
+            host.hex.overwrite(field::kLinks[static_cast<std::size_t>(link)], typed);
+            editor.heScriptChange(host.hex.bytes());
+            if (oracle.selected >= 0)
+                oracle.rows[static_cast<std::size_t>(oracle.selected)].links[static_cast<std::size_t>(link)] = v;
+        }
+        }
+
+        ASSERT_EQ(editor.steps().size(), oracle.n()) << "step " << step;
+        ASSERT_EQ(editor.steps().selected(), oracle.selected) << "step " << step;
+        for (int i = 0; i < oracle.n(); ++i) {
+            const StepRow& row = editor.steps().row(i);
+            const OracleRow& want = oracle.rows[static_cast<std::size_t>(i)];
+            ASSERT_EQ(row.caption, want.caption) << "step " << step << " row " << i;
+            ASSERT_EQ(row.record.testId(), want.testId) << "step " << step << " row " << i;
+            ASSERT_EQ((Links{row.record.link(0), row.record.link(1), row.record.link(2)}), want.links)
+                << "step " << step << " row " << i;
+        }
+        if (oracle.selected >= 0) {
+            ASSERT_EQ(host.hex.bytes(), editor.steps().row(oracle.selected).record.data()) << "step " << step;
+        }
+    }
 }

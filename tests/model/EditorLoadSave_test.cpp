@@ -34,6 +34,22 @@ TEST_F(EditorLoadSave, LoadShowsTheTitlesInOrderAndSelectsTheCurrentStep)
     EXPECT_FALSE(editor.modified());
 }
 
+TEST_F(EditorLoadSave, TitleNumbersAreHexExceptTheDecimalStepNumber)
+{
+    ModuleBuilder b;
+    b.currentStep(11).ptmStartTime(90000);
+    for (int i = 0; i < 26; ++i)
+        b.step(static_cast<std::uint16_t>(0x10 + i));
+    editor.setModIdText("3b");
+    load(b.build());
+    const auto n = host.titles.size();
+    EXPECT_EQ(host.titles[n - 3], "Self Scan Script - 3B");
+    EXPECT_EQ(host.titles[n - 2], "Self Scan Script - 3b - Step: 11 (Bh)");
+    EXPECT_EQ(host.titles[n - 1], "Self Scan Script - 3b - All: 1A, Cur: B, PTM Start Time:1:01:00:00");
+    editor.selectRow(9);
+    EXPECT_EQ(editor.title(), "Self Scan Script - 3b - Step: 10 (Ah)");
+}
+
 TEST_F(EditorLoadSave, TheTitleKeepsTheBoxTextButTheIdIsReadAsHex)
 {
     editor.setModIdText("zz");
@@ -73,7 +89,8 @@ TEST_F(EditorLoadSave, RoundTripsInEveryLayoutWithTheBoxIdAndAValidChecksum)
 {
     for (ModuleLayout layout : {ModuleLayout::Royl, ModuleLayout::Legacy32, ModuleLayout::Legacy28}) {
         editor.setStepChecked(false);
-        const Bytes original = ModuleBuilder(layout).moduleId(0x3B).currentStep(1).step(0x10, 0).step(0x11, 5).build();
+        const Bytes original =
+            ModuleBuilder(layout).moduleId(0x3B).currentStep(1).ptmStartTime(0x01020304).step(0x10, 0).step(0x11, 5).build();
         load(original);
         const Bytes saved = save();
         ASSERT_EQ(saved.size(), original.size());
@@ -84,18 +101,17 @@ TEST_F(EditorLoadSave, RoundTripsInEveryLayoutWithTheBoxIdAndAValidChecksum)
         } else {
             EXPECT_EQ(saved[4], 0x28);
         }
-        // Apart from id and checksum (and the header's explicit record size),
-        // the bytes are the loaded ones.
+        // Apart from id and checksum, the header's explicit record size and
+        // its PTM start time of 0, the bytes are the loaded ones. In legacy-28
+        // the PTM start time shares its bytes with the first record, which is
+        // written after the header and wins.
         ModuleImage expected(original);
+        expected.seek(layoutInfo(layout).headerOffset + 2);
+        expected.writeU16(layoutInfo(layout).defaultRecordSize);
+        if (layout != ModuleLayout::Legacy28)
+            expected.writeU32(0);
         SetModuleId(expected, 0x28);
-        if (layout != ModuleLayout::Legacy28) {
-            expected.seek(layoutInfo(layout).headerOffset + 2);
-            expected.writeU16(layoutInfo(layout).defaultRecordSize);
-            FixChecksum(expected);
-        }
-        if (layout != ModuleLayout::Legacy28) {
-            EXPECT_EQ(saved, expected.data()) << layoutName(layout);
-        }
+        EXPECT_EQ(saved, expected.data()) << layoutName(layout);
         EXPECT_EQ(host.dialogs.back().fileName, "~id28.rpm");
         EXPECT_EQ(editor.saveDialogState().filter, "All|*.*");
         EXPECT_EQ(editor.saveDialogState().fileName, "");
@@ -139,6 +155,18 @@ TEST_F(EditorLoadSave, ScriptsBeyondTheCapacityAreRefusedBeforeAnythingIsWritten
     EXPECT_EQ(editor.image().data(), image);
     EXPECT_EQ(editor.steps().rows(), rows); // no END rule applied
     EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(EditorLoadSave, AModuleWithoutRoomForAStepSavesNothingAndSelectsNoRow)
+{
+    load(ModuleBuilder().capacity(0).build());
+    ASSERT_EQ(editor.maxStepCount(), 0);
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    host.saveAnswers.push_back("/out/x.rpm");
+    ASSERT_TRUE(run(&Editor::btWriteClick));
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Test Count Overflow! Max Count: 0"}));
+    EXPECT_EQ(editor.steps().selected(), StepList::kNone);
+    EXPECT_EQ(fs.writeCount(), 0);
 }
 
 TEST_F(EditorLoadSave, AFailedWriteKeepsTheEarlierFileAndTellsWhy)

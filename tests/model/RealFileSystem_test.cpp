@@ -57,8 +57,44 @@ TEST_F(RealFileSystemTest, ReplacingKeepsThePermissions)
     EXPECT_EQ(slurp(p), std::string("\x02\x03", 2));
 }
 
+TEST_F(RealFileSystemTest, WritingThroughALinkReplacesItsTargetAndKeepsTheLink)
+{
+    fs::create_directories(dir / "shared");
+    ASSERT_FALSE(real.writeFileAtomic(path("shared/real.rpm"), Bytes{'o', 'l', 'd'}).has_value());
+    fs::create_symlink("shared/real.rpm", dir / "relative.rpm");
+    fs::create_symlink(dir / "relative.rpm", dir / "chained.rpm");
+    fs::create_symlink("shared/new.rpm", dir / "dangling.rpm");
+    fs::create_symlink("loop.rpm", dir / "loop.rpm");
+
+    ASSERT_FALSE(real.writeFileAtomic(path("chained.rpm"), Bytes{'n', 'e', 'w'}).has_value());
+    EXPECT_EQ(slurp(path("shared/real.rpm")), "new");
+    ASSERT_FALSE(real.writeFileAtomic(path("dangling.rpm"), Bytes{'x'}).has_value());
+    EXPECT_EQ(slurp(path("shared/new.rpm")), "x");
+    for (const char* link : {"relative.rpm", "chained.rpm", "dangling.rpm"})
+        EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
+
+    const auto loop = real.writeFileAtomic(path("loop.rpm"), Bytes{'y'});
+    ASSERT_TRUE(loop.has_value());
+    EXPECT_EQ(*loop, "Too many levels of symbolic links");
+    EXPECT_TRUE(fs::is_symlink(dir / "loop.rpm"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "shared"), fs::directory_iterator()), 2);
+}
+
 TEST_F(RealFileSystemTest, FailuresLeaveTheTargetAndNoTemporary)
 {
+    // A file made read-only, also through a link to it.
+    ASSERT_FALSE(real.writeFileAtomic(path("locked.rpm"), Bytes{'o', 'l', 'd'}).has_value());
+    ::chmod(path("locked.rpm").c_str(), 0444);
+    fs::create_symlink("locked.rpm", dir / "link.rpm");
+    for (const char* name : {"locked.rpm", "link.rpm"}) {
+        const auto locked = real.writeFileAtomic(path(name), Bytes{'n', 'e', 'w'});
+        ASSERT_TRUE(locked.has_value()) << name;
+        EXPECT_EQ(*locked, "Permission denied") << name;
+    }
+    EXPECT_EQ(slurp(path("locked.rpm")), "old");
+    fs::remove(dir / "locked.rpm");
+    fs::remove(dir / "link.rpm");
+
     // A folder where the file should go.
     fs::create_directories(dir / "taken");
     EXPECT_TRUE(real.writeFileAtomic(path("taken"), Bytes{1}).has_value());

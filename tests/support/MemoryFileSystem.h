@@ -21,6 +21,7 @@ public:
 
     // Faults: reads or writes of these paths fail with the given reason.
     void failReads(const std::string& path, std::string reason = "Permission denied") { m_readFaults[path] = std::move(reason); }
+    void allowReads(const std::string& path) { m_readFaults.erase(path); }
     void failWrites(const std::string& path, std::string reason = "No space left on device") { m_writeFaults[path] = std::move(reason); }
     int writeCount() const { return m_writes; }
     int readCount() const { return m_reads; }
