@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "catalogs/CatalogFolder.h"
 #include "model/FileSystem.h"
 #include "ui/BottomPanel.h"
 #include "ui/DialogPrompts.h"
@@ -23,10 +24,11 @@ namespace {
 // Fills in what the caller left open with the running program's parts.
 WindowSetup withDefaults(WindowSetup setup, QWidget* window)
 {
-    if (setup.catalogFolder.empty())
-        setup.catalogFolder = pathFromDisplay(QCoreApplication::applicationDirPath());
     if (!setup.fileSystem)
         setup.fileSystem = &pst::realFileSystem();
+    if (setup.catalogFolder.empty())
+        setup.catalogFolder =
+            pst::CatalogFolderFor(*setup.fileSystem, pathFromDisplay(QCoreApplication::applicationDirPath()));
     if (!setup.prompts)
         setup.prompts = std::make_unique<DialogPrompts>(window);
     if (!setup.settings)

@@ -30,7 +30,7 @@ class FileSystem;
 // running program, and tests replace them.
 struct WindowSetup {
     // Folder of ModDescr.ini, Errors.ini and SCRIPTS.INI (default: the
-    // program's own folder).
+    // program's own folder, or the installed catalogs folder).
     std::string catalogFolder;
     // Default: the real file system.
     pst::FileSystem* fileSystem = nullptr;
