@@ -19,6 +19,7 @@
 #include <QtWidgets/QLineEdit>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,6 +30,8 @@ public:
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     std::deque<pst::SaveChangesAnswer> saveChangesAnswers;
+    // Runs while an open dialog would be shown (the command still running).
+    std::function<void()> duringOpen;
 
     std::vector<FileDialogRequest> opened;
     std::vector<FileDialogRequest> saved;
@@ -39,6 +42,8 @@ public:
     std::optional<QString> openFile(const FileDialogRequest& request) override
     {
         opened.push_back(request);
+        if (duringOpen)
+            duringOpen();
         return next(openAnswers);
     }
     std::optional<QString> saveFile(const FileDialogRequest& request) override

@@ -5,6 +5,7 @@
 
 #include "WindowFixture.h"
 
+#include <QtCore/QTimer>
 #include <QtGui/QAction>
 #include <QtGui/QClipboard>
 #include <QtGui/QGuiApplication>
@@ -271,6 +272,34 @@ private slots:
         QCOMPARE(f.prompts().saved.back().purpose, pst::DialogPurpose::ExportTrex);
         QVERIFY(f.read(QStringLiteral("out.trx")).size() > 0);
         QVERIFY(f.prompts().errors.isEmpty());
+    }
+
+    // While a command lets the window repaint, no other command starts, and
+    // a close waits until the command has ended.
+    void commandsWaitForTheRunningOne()
+    {
+        WindowFixture f;
+        f.writeModule(QStringLiteral("m.rpm"), threeSteps());
+        TfmScript& w = f.show();
+        f.load(QStringLiteral("m.rpm"));
+        w.editor().selectRow(0);
+        int rowsDuring = -1;
+        bool visibleDuring = false;
+        f.prompts().duringOpen = [&] {
+            QTimer::singleShot(0, &w, [&] {
+                w.miInsertClick();
+                w.close();
+            });
+            w.host().pumpMessages();
+            rowsDuring = w.editor().steps().size();
+            visibleDuring = w.isVisible();
+        };
+        f.load(QStringLiteral("m.rpm"));
+        QCOMPARE(rowsDuring, 3);
+        QVERIFY(visibleDuring);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.editor().steps().size(), 3);
+        QVERIFY(QFile::exists(f.settingsFile()));
     }
 
     void errorsAndWarningsAreShownInTheirBoxes()
