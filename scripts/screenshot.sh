@@ -2,6 +2,9 @@
 # Starts the editor on a virtual X display, takes a screenshot of it and
 # saves it as a PNG: scripts/screenshot.sh OUT.png [FILE]
 # (FILE: a module to load). Needs xvfb (xvfb-run); builds what it needs.
+# The catalogs are those beside build/ui/pstedit; the window opens at its
+# first-start place (a fresh settings folder), filling a screen of its
+# design size.
 set -eu
 cd "$(dirname "$0")/.."
 OUT=$(realpath -m "${1:?usage: scripts/screenshot.sh OUT.png [FILE]}")
@@ -9,7 +12,9 @@ FILE=${2:-}
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target pstedit grab_screen >/dev/null
 
-xvfb-run -a -s "-screen 0 760x800x24" sh -c '
+CONFIG=$(mktemp -d)
+trap 'rm -rf "$CONFIG"' EXIT
+XDG_CONFIG_HOME=$CONFIG xvfb-run -a -s "-screen 0 567x716x24" sh -c '
   ./build/ui/pstedit "$@" &
   pid=$!
   sleep 3
