@@ -167,6 +167,19 @@ private slots:
         QCOMPARE(parsed.header.ptmStartTime, 0u);
     }
 
+    // Dragged files pass through every control to the window, so a drop
+    // anywhere counts; no text box takes the path as text.
+    void everyControlLeavesDropsToTheWindow()
+    {
+        WindowFixture f;
+        TfmScript& w = f.open();
+        QVERIFY(w.acceptDrops());
+        for (const QLineEdit* edit : w.findChildren<QLineEdit*>())
+            QVERIFY2(!edit->acceptDrops(), qPrintable(edit->parentWidget()->objectName()));
+        QVERIFY(!w.lvScript()->viewport()->acceptDrops());
+        QVERIFY(!w.heScript()->viewport()->acceptDrops());
+    }
+
     void pathsOfADrop()
     {
         QMimeData mime;
