@@ -110,26 +110,7 @@ WindowPlacement::Restored WindowPlacement::restore(QWidget& window)
         result.error = QStringLiteral("Cannot read the window placement from %1").arg(s->fileName());
     if (intValue(*s, QStringLiteral("FormVersion")).value_or(0) < 0)
         return result;
-
-    // 1. The position, when one is stored and the pixel density is the same.
-    const QString suffix = screenSuffix(window);
-    const QString minMax = positionText(*s, QStringLiteral("MinMaxPos"), suffix);
-    const QString norm = positionText(*s, QStringLiteral("NormPos"), suffix);
-    const std::optional<int> ppi = intValue(*s, QStringLiteral("PixelsPerInch"));
-    if ((!minMax.isEmpty() || !norm.isEmpty()) && (!ppi || *ppi == pixelsPerInch(window))) {
-        const QRect current = window.geometry();
-        const auto w = positionWords(norm);
-        const int left = w[0].value_or(current.left());
-        const int top = w[1].value_or(current.top());
-        const int right = w[2].value_or(current.left() + current.width());
-        const int bottom = w[3].value_or(current.top() + current.height());
-        if (left < right) {
-            window.setGeometry(onSomeScreen(QRect(left, top, right - left, bottom - top)));
-            result.positioned = true;
-        }
-    }
-
-    // 2. The show state.
+    result.positioned = restorePosition(*s, window);
     switch (intValue(*s, QStringLiteral("ShowCmd")).value_or(kShowNormal)) {
     case kShowMaximized: result.maximized = true; break;
     case kShowMinimized:
@@ -138,6 +119,27 @@ WindowPlacement::Restored WindowPlacement::restore(QWidget& window)
     default: break;
     }
     return result;
+}
+
+// The normal position, when one is stored and the pixel density is the same.
+bool WindowPlacement::restorePosition(QSettings& s, QWidget& window)
+{
+    const QString suffix = screenSuffix(window);
+    const QString minMax = positionText(s, QStringLiteral("MinMaxPos"), suffix);
+    const QString norm = positionText(s, QStringLiteral("NormPos"), suffix);
+    const std::optional<int> ppi = intValue(s, QStringLiteral("PixelsPerInch"));
+    if ((minMax.isEmpty() && norm.isEmpty()) || (ppi && *ppi != pixelsPerInch(window)))
+        return false;
+    const QRect current = window.geometry();
+    const auto w = positionWords(norm);
+    const int left = w[0].value_or(current.left());
+    const int top = w[1].value_or(current.top());
+    const int right = w[2].value_or(current.left() + current.width());
+    const int bottom = w[3].value_or(current.top() + current.height());
+    if (left >= right)
+        return false;
+    window.setGeometry(onSomeScreen(QRect(left, top, right - left, bottom - top)));
+    return true;
 }
 
 std::optional<QString> WindowPlacement::save(const QWidget& window, bool destroying)

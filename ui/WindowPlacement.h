@@ -55,6 +55,8 @@ public:
     static std::array<std::optional<int>, 4> positionWords(const QString& text);
 
 private:
+    static bool restorePosition(QSettings& settings, QWidget& window);
+
     SettingsFactory m_settings;
     bool m_restored = false;
     bool m_saved = false;
