@@ -239,6 +239,33 @@ private slots:
         QTest::keyClick(w.heScript(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.hexBytes(), before);
         QCOMPARE(bytesOf(w.editor().steps().row(w.editor().steps().selected()).record), before);
+        // Ctrl+C copies the selected bytes.
+        w.heScript()->setSelection(0, 2);
+        QTest::keyClick(w.heScript(), Qt::Key_C, Qt::ControlModifier);
+        const QByteArray id = f.hexBytes().left(2);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("%1 00").arg(quint8(id[0]), 2, 16, QLatin1Char('0')).toUpper());
+    }
+
+    // The bar below the panel resizes the window's height.
+    void theBarAtTheBottomResizesTheWindow()
+    {
+        WindowFixture f;
+        TfmScript& w = f.show();
+        auto* bar = w.findChild<QWidget*>(QStringLiteral("Splitter1"));
+        QVERIFY(bar);
+        QCOMPARE(bar->height(), 4);
+        QCOMPARE(bar->width(), w.width());
+        QCOMPARE(bar->geometry().bottom(), w.height() - 1);
+        QCOMPARE(bar->cursor().shape(), Qt::SizeVerCursor);
+        const int height = w.height();
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(100, 2));
+        QTest::mouseMove(bar, QPoint(100, -38));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(100, -38));
+        QTRY_COMPARE(w.height(), height - 40);
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(100, 2));
+        QTest::mouseMove(bar, QPoint(100, -1000));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(100, -1000));
+        QTRY_COMPARE(w.height(), 400); // not below the minimum
     }
 
     void buttonsRunTheirCommands()
