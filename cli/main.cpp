@@ -1,5 +1,6 @@
 // pstool: the editor's commands from the command line.
 
+#include "catalogs/CatalogFolder.h"
 #include "cli/ExecutableFolder.h"
 #include "cli/Pstool.h"
 #include "model/FileSystem.h"
@@ -9,5 +10,6 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return pst::cli::pstoolMain(args, std::cout, std::cerr, pst::realFileSystem(), pst::cli::executableFolder());
+    pst::FileSystem& fs = pst::realFileSystem();
+    return pst::cli::pstoolMain(args, std::cout, std::cerr, fs, pst::CatalogFolderFor(fs, pst::cli::executableFolder()));
 }

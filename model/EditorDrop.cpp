@@ -25,15 +25,24 @@ void Editor::WMDropFiles(const std::vector<std::string>& paths)
     ModuleImage dropped(std::move(read.bytes));
     if (dropped.size() < 4)
         throw Error(std::string(msg::kStreamReadError));
+    const bool isModule = HasRoylMagic(dropped);
+    // A step text file goes into the template module; without it nothing
+    // may change, so look for it before anything else.
+    std::optional<Bytes> templateModule;
+    if (!isModule) {
+        templateModule = m_host.findResource(kTemplateModuleName);
+        if (!templateModule || templateModule->empty())
+            throw Error(msg::resourceNotFound(kTemplateModuleName));
+    }
     // The dropped file replaces the script: unsaved edits are asked about first.
     if (!maybeSaveChanges())
         return;
 
-    if (HasRoylMagic(dropped)) {
+    if (isModule) {
         ParseScript(std::move(dropped));
         setModified(false);
     } else {
-        ParseScript(ModuleImage(BuildTemplateModule()));
+        ParseScript(ModuleImage(std::move(*templateModule)));
         miClearAllClick();
         const ByteView text = dropped.bytes();
         ImportStepText(*this, std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));

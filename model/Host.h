@@ -7,10 +7,12 @@
 #include "model/Bytes.h"
 #include "model/MessagePump.h"
 #include "model/StepList.h"
+#include "model/TemplateModule.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pst {
@@ -58,6 +60,15 @@ public:
     virtual SaveChangesAnswer askSaveChanges() { return SaveChangesAnswer::Discard; }
     // Whether the Ctrl key is held right now.
     virtual bool ctrlHeld() { return false; }
+    // The bytes of a module the program carries, by name (the template
+    // "ID0028"); nullopt when there is no such resource. By default the
+    // template is built in code; the window reads it from its resources.
+    virtual std::optional<Bytes> findResource(std::string_view name)
+    {
+        if (name == kTemplateModuleName)
+            return BuildTemplateModule();
+        return std::nullopt;
+    }
     void pumpMessages() override {}
 
     virtual void titleChanged(const std::string& /*title*/) {}

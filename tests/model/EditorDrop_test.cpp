@@ -153,3 +153,38 @@ TEST_F(EditorDrop, ATextWithoutStepsLeavesAnEmptyModifiedScript)
     EXPECT_EQ(editor.image().data(), BuildTemplateModule());
     EXPECT_TRUE(editor.modified());
 }
+
+TEST_F(EditorDrop, ATextFileWithoutTheTemplateChangesNothing)
+{
+    loadAndModify();
+    fs.put("/drop/steps.txt", "DC,1,F\n");
+    fs.put("/drop/royl.rpm", ModuleBuilder().step(0x10).build());
+    const std::optional<Bytes> kNoTemplate;
+    const std::optional<Bytes> kEmptyTemplate = Bytes{};
+    for (const auto& carried : {kNoTemplate, kEmptyTemplate}) {
+        host.resources = [&](std::string_view) { return carried; };
+        host.errors.clear();
+        const Snapshot before = snapshot();
+        EXPECT_FALSE(drop({"/drop/steps.txt"}));
+        EXPECT_EQ(host.errors, std::vector<std::string>{"Resource ID0028 not found"});
+        EXPECT_TRUE(snapshot() == before);
+        EXPECT_EQ(host.saveChangesAsked, 0); // refused before asking about the edits
+    }
+    // A module needs no template.
+    ASSERT_TRUE(drop({"/drop/royl.rpm"}));
+    EXPECT_EQ(editor.steps().size(), 1);
+}
+
+TEST_F(EditorDrop, TheTemplateComesFromTheHost)
+{
+    std::string asked;
+    host.resources = [&](std::string_view name) -> std::optional<Bytes> {
+        asked = name;
+        return ModuleBuilder().capacity(3).build();
+    };
+    fs.put("/drop/steps.txt", "DC\n10\n");
+    ASSERT_TRUE(drop({"/drop/steps.txt"}));
+    EXPECT_EQ(asked, "ID0028");
+    EXPECT_EQ(editor.maxStepCount(), 3);
+    EXPECT_EQ(editor.steps().size(), 2);
+}

@@ -5,6 +5,7 @@
 #include "model/Host.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -32,6 +33,8 @@ public:
     // Answers of "Save changes to the script?", in order; Discard when empty.
     std::deque<SaveChangesAnswer> saveChangesAnswers;
     int saveChangesAsked = 0;
+    // The resources the host carries; unset: the template built in code.
+    std::function<std::optional<Bytes>(std::string_view)> resources;
 
     std::vector<ShownDialog> dialogs;
     std::vector<std::string> messages;
@@ -61,6 +64,10 @@ public:
         return a;
     }
     void pumpMessages() override { ++pumps; }
+    std::optional<Bytes> findResource(std::string_view name) override
+    {
+        return resources ? resources(name) : Host::findResource(name);
+    }
 
     void titleChanged(const std::string& title) override { titles.push_back(title); }
     void statusChanged(const std::string& text) override { status = text; }

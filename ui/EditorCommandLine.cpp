@@ -1,0 +1,66 @@
+#include "ui/EditorCommandLine.h"
+
+namespace {
+const QString kProgram = QStringLiteral("pstedit");
+
+CommandLineExit usageError(const QString& message)
+{
+    return {QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(kProgram, message), true,
+            kUsageStatus};
+}
+
+bool isOption(const QString& arg) { return arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-"); }
+} // namespace
+
+QString editorHelpText()
+{
+    return QStringLiteral(
+        "Usage: pstedit [OPTION]... [FILE]\n"
+        "Edit the self scan script of a drive's firmware module file (*.rpm).\n"
+        "With FILE, load it as the Load button would with FILE chosen.\n"
+        "\n"
+        "      --quit-after-first-paint  quit as soon as the window has been painted\n"
+        "                                (for timing the start)\n"
+        "      --help                    display this help and exit\n"
+        "      --version                 output version information and exit\n"
+        "\n"
+        "Qt's own options, such as -platform offscreen, are accepted too.\n"
+        "ModDescr.ini, Errors.ini and SCRIPTS.INI are read from the program's folder.\n");
+}
+
+QString editorVersionText() { return QStringLiteral("pstedit %1\n").arg(QLatin1String(PST_VERSION)); }
+
+std::optional<CommandLineExit> informationRequest(const QStringList& arguments)
+{
+    for (const QString& arg : arguments) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg == QLatin1String("--help"))
+            return CommandLineExit{editorHelpText(), false, 0};
+        if (arg == QLatin1String("--version"))
+            return CommandLineExit{editorVersionText(), false, 0};
+    }
+    return std::nullopt;
+}
+
+ParsedCommandLine parseEditorCommandLine(const QStringList& arguments)
+{
+    ParsedCommandLine parsed;
+    bool optionsEnded = false;
+    for (const QString& arg : arguments) {
+        if (!optionsEnded && arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg == QLatin1String("--quit-after-first-paint")) {
+            parsed.options.quitAfterFirstPaint = true;
+        } else if (!optionsEnded && isOption(arg)) {
+            parsed.exit = usageError(QStringLiteral("unrecognized option '%1'").arg(arg));
+            return parsed;
+        } else if (parsed.options.file) {
+            parsed.exit = usageError(QStringLiteral("extra operand '%1'").arg(arg));
+            return parsed;
+        } else {
+            parsed.options.file = arg;
+        }
+    }
+    return parsed;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// pstedit's command line:
+//
+//     pstedit [--quit-after-first-paint] [FILE]
+//     pstedit --help | --version
+//
+// FILE is loaded as Load would load it with FILE chosen in its dialog.
+// --quit-after-first-paint ends the program once the window has been painted
+// for the first time (for timing the start). Qt's own options are taken off
+// by QApplication before the rest is read.
+
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+
+#include <optional>
+
+struct EditorCommandLine {
+    std::optional<QString> file;
+    bool quitAfterFirstPaint = false;
+};
+
+// What the program prints and returns without opening its window.
+struct CommandLineExit {
+    QString text;
+    bool toStandardError = false;
+    int status = 0;
+};
+
+inline constexpr int kUsageStatus = 2;
+
+// --help or --version anywhere before "--": answered before the window
+// system is started, so they work without a display.
+std::optional<CommandLineExit> informationRequest(const QStringList& arguments);
+
+// The arguments after the program name, Qt's options already removed. A
+// usage error is returned as its message and status 2.
+struct ParsedCommandLine {
+    EditorCommandLine options;
+    std::optional<CommandLineExit> exit;
+};
+ParsedCommandLine parseEditorCommandLine(const QStringList& arguments);
+
+QString editorHelpText();
+QString editorVersionText();

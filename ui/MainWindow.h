@@ -1,0 +1,142 @@
+#pragma once
+// The editor's one window, fmScript of class TfmScript, "Self Scan Script":
+// the step list, the hex view of the selected step (190 pixels), the bottom
+// panel of controls (97 pixels) and the bar below it. It owns the editor
+// state and hosts it; every button, menu item and drop runs one editor
+// command, one at a time.
+
+#include "model/Editor.h"
+#include "ui/StepListModel.h"
+#include "ui/WindowHost.h"
+#include "ui/WindowPlacement.h"
+
+#include <QtWidgets/QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class BottomPanel;
+class HexView;
+class QMenu;
+class StepListView;
+
+namespace pst {
+class FileSystem;
+}
+
+// What the window takes from outside; every part has a default for the
+// running program, and tests replace them.
+struct WindowSetup {
+    // Folder of ModDescr.ini, Errors.ini and SCRIPTS.INI (default: the
+    // program's own folder, or the installed catalogs folder).
+    std::string catalogFolder;
+    // Default: the real file system.
+    pst::FileSystem* fileSystem = nullptr;
+    // Default: real dialogs and message boxes.
+    std::unique_ptr<WindowPrompts> prompts;
+    // Default: the program's native per-user settings.
+    WindowPlacement::SettingsFactory settings;
+};
+
+class TfmScript : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kDesignSize{567, 716};
+    static constexpr QSize kMinimumSize{550, 400};
+    static constexpr int kHexViewHeight = 190;
+
+    explicit TfmScript(WindowSetup setup = {}, QWidget* parent = nullptr);
+    ~TfmScript() override;
+
+    pst::Editor& editor() { return m_editor; }
+    WindowHost& host() { return m_host; }
+    StepListModel& stepModel() { return m_model; }
+    StepListView* lvScript() const { return m_lvScript; }
+    HexView* heScript() const { return m_heScript; }
+    BottomPanel* panel() const { return m_panel; }
+    QMenu* pmScript() const { return m_pmScript; }
+    QMenu* pmHex() const { return m_pmHex; }
+
+    // Loads a module as Load does with `path` chosen in its dialog.
+    void loadFile(const QString& path);
+    // Files dropped on the window (only the first counts).
+    void WMDropFiles(const std::vector<std::string>& paths);
+
+public slots:
+    // Load and Save, the move buttons, the custom tests.
+    void btReadClick();
+    void btWriteClick();
+    void btDownClick();
+    void btUpClick();
+    void btWriteToIniClick();
+    // Popup menu pmScript, in menu order.
+    void miCreateARCOScriptClick();
+    void miCreateSelfscanScriptfromE6Click();
+    void miCreateScriptfromDVTPTMHistoryClick();
+    void miUpgradeScriptClick();
+    void miClearCurrentStepClick();
+    void miClearScriptClick();
+    void miSetGoodSteptoStepByStepClick();
+    void miSetErorSteptoEndClick();
+    void miSetErorSteptoStopClick();
+    void miInsertClick();
+    void miDeleteClick();
+    void miClearAllClick();
+    void miImportfromINIClick();
+    void miExporttoINIClick();
+    void miExporttoTRXClick();
+    // Popup menu pmHex.
+    void Copy1Click();
+    void Past1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Construction (MainWindow.cpp, MainWindowMenus.cpp).
+    void setupWindow();
+    void createControls();
+    void createMenus();
+    QMenu* createScriptMenu();
+    QMenu* createHexMenu();
+    void connectControls();
+    void setTabOrder();
+
+    // Running commands: one at a time, the view's selection mirrored after.
+    bool runCommand(const std::function<void()>& command);
+    void runEditor(void (pst::Editor::*command)());
+    void runConverter(void (*command)(pst::Editor&));
+    void syncSelection();
+
+    // The controls' own events.
+    void cbFamilyChange(const QString& text);
+    void cbCustomChange(const QString& text);
+    void lvScriptSelectionChanged();
+    void heScriptChange();
+
+    // Showing and closing (MainWindowEvents.cpp).
+    void FormShow();
+    void restorePlacement();
+    void savePlacement(bool destroying);
+
+    WindowSetup m_setup;
+    WindowHost m_host;
+    pst::Editor m_editor;
+    StepListModel m_model;
+    WindowPlacement m_placement;
+
+    StepListView* m_lvScript = nullptr;
+    HexView* m_heScript = nullptr;
+    BottomPanel* m_panel = nullptr;
+    QMenu* m_pmScript = nullptr;
+    QMenu* m_pmHex = nullptr;
+
+    bool m_shown = false;
+    bool m_closeRequested = false;
+};

@@ -1,0 +1,82 @@
+// Showing, closing and dropped files.
+
+#include "ui/DisplayText.h"
+#include "ui/DroppedFiles.h"
+#include "ui/MainWindow.h"
+#include "ui/StepListView.h"
+
+#include <QtCore/QTimer>
+#include <QtGui/QDragEnterEvent>
+#include <QtGui/QDropEvent>
+#include <QtGui/QScreen>
+
+void TfmScript::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    restorePlacement();
+    FormShow();
+}
+
+void TfmScript::FormShow()
+{
+    QFont bold = m_lvScript->font();
+    bold.setBold(true);
+    m_lvScript->setFont(bold);
+    runCommand([this] { m_editor.FormShow(); });
+}
+
+void TfmScript::restorePlacement()
+{
+    const WindowPlacement::Restored restored = m_placement.restore(*this);
+    if (!restored.positioned && screen()) {
+        QRect centred = frameGeometry();
+        centred.moveCenter(screen()->availableGeometry().center());
+        move(centred.topLeft());
+    }
+    if (restored.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    if (restored.minimizeApp)
+        QTimer::singleShot(0, this, &QWidget::showMinimized);
+    if (restored.error)
+        QTimer::singleShot(0, this, [this, text = *restored.error] { m_host.showError(text.toStdString()); });
+}
+
+void TfmScript::savePlacement(bool destroying)
+{
+    if (const std::optional<QString> error = m_placement.save(*this, destroying))
+        m_host.showError(error->toStdString());
+}
+
+// A close asked for while a command runs (its loop lets the window manager's
+// close through) waits for the command to end.
+void TfmScript::closeEvent(QCloseEvent* event)
+{
+    if (m_editor.busy()) {
+        m_closeRequested = true;
+        event->ignore();
+        return;
+    }
+    if (m_placement.wasRestored())
+        savePlacement(false);
+    event->accept();
+}
+
+void TfmScript::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedPaths(*event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+// The drop is handled after the drag has ended, so that its questions and
+// messages do not hold up the program the files came from.
+void TfmScript::dropEvent(QDropEvent* event)
+{
+    std::vector<std::string> paths = droppedPaths(*event->mimeData());
+    if (paths.empty())
+        return;
+    event->acceptProposedAction();
+    QTimer::singleShot(0, this, [this, paths = std::move(paths)] { WMDropFiles(paths); });
+}

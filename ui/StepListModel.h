@@ -1,0 +1,51 @@
+#pragma once
+// The step list as a Qt table model: a view of the editor's StepList, with no
+// copy of its rows. Columns "ID" and "Description"; the result icon in the ID
+// column; the text colour of lvScriptCustomDrawItem in both. Texts from files
+// are shown as UTF-8 when they are, else as Latin-1.
+//
+// The model learns of every change as a StepListObserver (the window's host
+// forwards the editor's notifications) and turns each into the matching
+// begin/end call: rows inserted, removed or moved one by one, dataChanged for
+// an edited row, a reset only when the whole list is replaced.
+
+#include "model/StepList.h"
+#include "ui/StepIcons.h"
+
+#include <QtCore/QAbstractTableModel>
+
+class StepListModel : public QAbstractTableModel, public pst::StepListObserver {
+    Q_OBJECT
+
+public:
+    enum Column { IdColumn = 0, DescriptionColumn = 1, ColumnCount = 2 };
+    // The row's icon index (0..5, or -1 for none), in the ID column.
+    static constexpr int IconIndexRole = Qt::UserRole;
+
+    explicit StepListModel(const pst::StepList& steps, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // StepListObserver
+    void rowsAboutToBeInserted(int first, int last) override;
+    void rowsInserted(int first, int last) override;
+    void rowsAboutToBeRemoved(int first, int last) override;
+    void rowsRemoved(int first, int last) override;
+    void rowAboutToBeMoved(int from, int to) override;
+    void rowMoved(int from, int to) override;
+    void listAboutToBeReset() override;
+    void listReset() override;
+    void rowsChanged(int first, int last) override;
+
+private:
+    QVariant displayData(const pst::StepRow& row, int column) const;
+    QVariant foregroundData(const pst::StepRow& row) const;
+
+    const pst::StepList& m_steps;
+    StepIcons m_icons;
+    bool m_moving = false;
+};

@@ -1,0 +1,101 @@
+#include "ui/StepListView.h"
+
+#include "ui/Fonts.h"
+
+#include <QtGui/QMouseEvent>
+#include <QtGui/QPainter>
+#include <QtWidgets/QHeaderView>
+
+StepListView::StepListView(QWidget* parent) : QTreeView(parent)
+{
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFont(stepListFont());
+    configureHeader();
+    keepSelectionVisible();
+}
+
+void StepListView::configureHeader()
+{
+    QHeaderView* h = header();
+    h->setSectionsMovable(false);
+    h->setSectionsClickable(false);
+    h->setStretchLastSection(true);
+    h->setMinimumSectionSize(0);
+    h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// The highlight looks the same with and without the focus.
+void StepListView::keepSelectionVisible()
+{
+    QPalette p = palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
+    setPalette(p);
+}
+
+void StepListView::setModel(QAbstractItemModel* model)
+{
+    QTreeView::setModel(model);
+    relayoutColumns();
+}
+
+void StepListView::relayoutColumns()
+{
+    header()->resizeSection(0, kIdColumnWidth);
+    header()->setStretchLastSection(true);
+    doItemsLayout();
+}
+
+int StepListView::selectedRow() const
+{
+    if (!selectionModel())
+        return -1;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void StepListView::showSelectedRow(int row)
+{
+    QItemSelectionModel* selection = selectionModel();
+    if (!selection || !model())
+        return;
+    const QModelIndex index = model()->index(row, 0);
+    if (!index.isValid()) {
+        selection->clearSelection();
+        return;
+    }
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void StepListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QTreeView::drawRow(painter, option, index);
+    // Grid lines: below the row and between the columns.
+    painter->save();
+    painter->setPen(palette().color(QPalette::Midlight).darker(115));
+    const QRect r = option.rect;
+    painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    const int x = columnViewportPosition(0) + columnWidth(0) - 1;
+    painter->drawLine(x, r.top(), x, r.bottom());
+    painter->restore();
+}
+
+void StepListView::mousePressEvent(QMouseEvent* event)
+{
+    if (indexAt(event->position().toPoint()).isValid()) {
+        QTreeView::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    event->accept();
+    emit clickedBelowRows();
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Everything the window asks the user or tells them in a modal box, behind
+// one interface: the program answers with real dialogs (DialogPrompts),
+// tests with a script, so no test ever waits on a dialog.
+
+#include "model/Host.h"
+
+#include <QtCore/QString>
+
+#include <cstdint>
+#include <optional>
+
+struct FileDialogRequest {
+    pst::DialogPurpose purpose;
+    std::optional<std::uint16_t> moduleId;
+    QString filter;   // Qt's form: "Module 28 (*28*.rpm);;All (*)"
+    QString fileName; // proposed, may be empty
+};
+
+class WindowPrompts {
+public:
+    virtual ~WindowPrompts() = default;
+    // The chosen path, or nullopt when the user cancelled.
+    virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
+    // One of the program's own warnings: a modal box with one OK button.
+    virtual void warning(const QString& text) = 0;
+    // An error a command raised: a modal critical box with its text.
+    virtual void critical(const QString& text) = 0;
+    // "Save changes to the script?": Save, Discard or Cancel.
+    virtual pst::SaveChangesAnswer askSaveChanges() = 0;
+};
