@@ -62,8 +62,10 @@ void answerBoxWith(Qt::Key key, BoxAnswer& seen)
 {
     QTimer::singleShot(0, [key, &seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box) { // not shown yet
+            answerBoxWith(key, seen);
             return;
+        }
         for (QAbstractButton* b : box->buttons())
             seen.buttons << b->text();
         seen.buttons.sort();
