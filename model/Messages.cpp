@@ -83,12 +83,12 @@ std::string linkOutsideScript(int step, int count)
 
 std::string postActionLine(std::string_view line)
 {
-    return "TREX export writes \"" + std::string(line) + "\"";
+    return "TREX line \"" + std::string(line) + "\"";
 }
 
 std::string logArea(std::size_t offset, std::size_t size)
 {
-    return std::to_string(size) + " bytes the drive logs into (0x" + hexUpper(offset, 2) + " to 0x"
+    return std::to_string(size) + " bytes (0x" + hexUpper(offset, 2) + " to 0x"
         + hexUpper(offset + size - 1, 2) + ")";
 }
 

@@ -52,10 +52,10 @@ std::string linkOutsideScript(int step, int count);
 // --- what a field of a step means ----------------------------------------
 inline constexpr std::string_view kTestIdEndsScript = "ends the script";
 inline constexpr std::string_view kTestIdNotInCatalog = "not in ModDescr.ini";
-inline constexpr std::string_view kPostActionNoLine = "TREX export writes no line";
-// "TREX export writes \"<line>\""
+inline constexpr std::string_view kPostActionNoLine = "no TREX line";
+// "TREX line \"<line>\""
 std::string postActionLine(std::string_view line);
-// "<size> bytes the drive logs into (0x4E to 0x87)"
+// "<size> bytes (0x4E to 0x87)"
 std::string logArea(std::size_t offset, std::size_t size);
 
 } // namespace pst::msg

@@ -51,7 +51,10 @@ void FieldInspector::connectSources(QAbstractItemView& stepList)
     connect(steps, &QAbstractItemModel::rowsInserted, this, &FieldInspector::refresh);
     connect(steps, &QAbstractItemModel::rowsRemoved, this, &FieldInspector::refresh);
     connect(steps, &QAbstractItemModel::rowsMoved, this, &FieldInspector::refresh);
-    connect(steps, &QAbstractItemModel::modelReset, this, &FieldInspector::refresh);
+    connect(steps, &QAbstractItemModel::modelReset, this, [this] {
+        m_stepsReplaced = true;
+        refresh();
+    });
     connect(stepList.selectionModel(), &QItemSelectionModel::selectionChanged, this, &FieldInspector::refresh);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
@@ -100,8 +103,10 @@ void FieldInspector::refresh()
         return;
     const pst::StepList& steps = m_editor.steps();
     const int sel = steps.selected();
-    if (sel != m_shownStep) {
+    if (sel != m_shownStep || m_stepsReplaced) {
         m_shownStep = sel;
+        m_stepsReplaced = false;
+        m_table->cancelEditor();
         showError({});
     }
     // The view keeps the last record's bytes when nothing is selected; they

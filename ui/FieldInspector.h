@@ -13,7 +13,9 @@
 //
 // While hidden it does no work; it decodes again when shown. A value still
 // being typed when the window is asked to close is written first, so that
-// whatever the close does (store, ask) sees it.
+// whatever the close does (store, ask) sees it; one being typed when another
+// step comes to be shown (a dropped module) is dropped, never written into
+// that step.
 
 #include "model/FieldValue.h"
 
@@ -76,6 +78,7 @@ private:
     QLabel* m_heading = nullptr;
     QLabel* m_error = nullptr;
     int m_shownStep = -1;
+    bool m_stepsReplaced = false;
     bool m_watchingWindow = false;
     bool m_detached = false;
 };

@@ -27,7 +27,7 @@ class FieldInspectorToggle : public QObject {
 public:
     static constexpr char kShownKey[] = "FieldInspector";
     static constexpr char kWidthKey[] = "FieldInspectorWidth";
-    static constexpr int kDefaultWidth = 440;
+    static constexpr int kDefaultWidth = 540;
     static constexpr int kMinimumWidth = 200;
     static constexpr int kMaximumWidth = 4000;
 

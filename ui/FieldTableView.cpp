@@ -66,13 +66,22 @@ void FieldTableView::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
 }
 
+// The delegate's editor is the viewport's line edit while editing.
+QWidget* FieldTableView::openEditor() const
+{
+    return isEditing() ? viewport()->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
 void FieldTableView::commitEditor()
 {
-    if (!isEditing())
-        return;
-    // The delegate's editor is the viewport's line edit while editing.
-    if (auto* editor = viewport()->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (QWidget* editor = openEditor()) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+void FieldTableView::cancelEditor()
+{
+    if (QWidget* editor = openEditor())
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
 }

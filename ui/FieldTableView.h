@@ -18,6 +18,8 @@ public:
     bool isEditing() const { return state() == EditingState; }
     // Writes the value being typed, as Enter would, and closes its editor.
     void commitEditor();
+    // Closes the editor and drops what was typed, as Esc would.
+    void cancelEditor();
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
@@ -25,4 +27,5 @@ protected:
 
 private:
     void sizeColumns();
+    QWidget* openEditor() const;
 };

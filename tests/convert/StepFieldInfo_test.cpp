@@ -48,12 +48,12 @@ std::vector<Expected> expectedFields(std::size_t size, std::size_t errorOffset)
     for (int k = 1; k <= 16; ++k)
         out.push_back({nullptr, 0x04 + 4 * static_cast<std::size_t>(k - 1), 4,
                        0x11000000u * static_cast<std::uint32_t>(k % 16) + static_cast<std::uint32_t>(k), ""});
-    out.push_back({"POST_ACTION", 0x44, 4, 0x00010002, "TREX export writes \"ireset;waitb;vscon\""});
+    out.push_back({"POST_ACTION", 0x44, 4, 0x00010002, "TREX line \"ireset;waitb;vscon\""});
     out.push_back({"GOTO_ON_SUCCES", 0x48, 2, 2, "step 2: D2 Verify drive parameters"});
     out.push_back({"GOTO_ON_ERR", 0x4A, 2, 0xFFFF, "no next step"});
     out.push_back({"GOTO_ON_ABRT", 0x4C, 2, 9, "step 9: outside the script (2 steps)"});
     out.push_back({"log area", 0x4E, size - 0x4E, std::nullopt,
-                   std::to_string(size - 0x4E) + " bytes the drive logs into (0x4E to 0x" + (size == 136 ? "87" : "73")
+                   std::to_string(size - 0x4E) + " bytes (0x4E to 0x" + (size == 136 ? "87" : "73")
                        + ")"});
     out.push_back({"ERROR_CODE", errorOffset, 2, 0x1A, "Head fault"});
     return out;
@@ -113,9 +113,9 @@ TEST_F(StepFieldInfoTest, TestIdAndPostActionMeanings)
     EXPECT_EQ(meaningOf(kTestId, [](StepRecord& r) { r.setTestId(0x8001); }), "Power cycle");
     EXPECT_EQ(meaningOf(kTestId, [](StepRecord& r) { r.setTestId(0x77); }), "not in ModDescr.ini");
     const std::pair<std::uint32_t, const char*> posts[] = {
-        {1, "TREX export writes \"warmb\""},         {4, "TREX export writes \"reset\""},
-        {8, "TREX export writes \"// Repeat Test\""}, {0, "TREX export writes no line"},
-        {3, "TREX export writes no line"},           {0x00080000, "TREX export writes no line"},
+        {1, "TREX line \"warmb\""},         {4, "TREX line \"reset\""},
+        {8, "TREX line \"// Repeat Test\""}, {0, "no TREX line"},
+        {3, "no TREX line"},           {0x00080000, "no TREX line"},
     };
     for (const auto& [value, meaning] : posts)
         EXPECT_EQ(meaningOf(kPostAction, [v = value](StepRecord& r) { r.setPostAction(v); }), meaning) << value;

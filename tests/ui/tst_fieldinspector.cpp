@@ -117,11 +117,11 @@ private slots:
         } rows[] = {
             {"TEST_ID", "0x00", "0x00D1", "209", "Set up drive parameters"},
             {"P16", "0x40", "0x00000000", "0", ""},
-            {"POST_ACTION", "0x44", "0x00000000", "0", "TREX export writes no line"},
+            {"POST_ACTION", "0x44", "0x00000000", "0", "no TREX line"},
             {"GOTO_ON_SUCCES", "0x48", "0x0002", "2", "step 2: D2 Verify drive parameters"},
             {"GOTO_ON_ERR", "0x4A", "0xFFFF", "65535", "no next step"},
             {"GOTO_ON_ABRT", "0x4C", "0x0009", "9", "step 9: outside the script (3 steps)"},
-            {"log area", "0x4E", "", "", "58 bytes the drive logs into (0x4E to 0x87)"},
+            {"log area", "0x4E", "", "", "58 bytes (0x4E to 0x87)"},
             {"ERROR_CODE", "0x68", "0x001A", "26", "Head fault"},
         };
         for (const auto& r : rows) {
@@ -304,6 +304,27 @@ private slots:
         f.destroyWindow();
     }
 
+    // A module dropped while a value is being typed: the value was meant
+    // for a step that is gone, so it goes nowhere.
+    void aValueBeingTypedWhenAnotherScriptArrives()
+    {
+        WindowFixture f;
+        TfmScript& w = openWithSteps(f);
+        FieldInspector& ins = *w.fieldInspector();
+        f.writeModule(QStringLiteral("other.rpm"), threeSteps());
+        ins.table()->setCurrentIndex(ins.model().index(rowOf(ins, QStringLiteral("P5")), 0));
+        ins.table()->setFocus();
+        QTest::keyClick(ins.table(), Qt::Key_5);
+        QVERIFY(ins.table()->isEditing());
+
+        w.WMDropFiles({f.path(QStringLiteral("other.rpm")).toStdString()});
+        QVERIFY(!ins.table()->isEditing());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.editor().steps().row(0).record.param(5), 0u);
+        QVERIFY(!w.editor().modified());
+    }
+
     void theCaretAndTheSelectedFieldFollowEachOther()
     {
         WindowFixture f;
@@ -433,14 +454,14 @@ private slots:
         f.closeWindow();
         QMap<QString, QString> stored = storedGroup(f);
         QCOMPARE(stored.value(QStringLiteral("FieldInspector")), QStringLiteral("1"));
-        QCOMPARE(stored.value(QStringLiteral("FieldInspectorWidth")), QStringLiteral("440"));
+        QCOMPARE(stored.value(QStringLiteral("FieldInspectorWidth")), QStringLiteral("540"));
 
         // Opens again as it was, without growing a second time.
         TfmScript& again = f.show();
         QVERIFY(again.fieldInspectorToggle()->isShown());
         QVERIFY(again.fieldInspectorToggle()->action()->isChecked());
         QCOMPARE(again.width(), width);
-        QCOMPARE(again.fieldInspector()->width(), 440);
+        QCOMPARE(again.fieldInspector()->width(), 540);
         again.fieldInspectorToggle()->setShown(false);
         f.closeWindow();
         QCOMPARE(storedGroup(f).value(QStringLiteral("FieldInspector")), QStringLiteral("0"));

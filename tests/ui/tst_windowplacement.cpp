@@ -72,7 +72,7 @@ private slots:
             {"NormPos", norm},
             {"Visible", "0"},
             {"FieldInspector", "0"},
-            {"FieldInspectorWidth", "440"},
+            {"FieldInspectorWidth", "540"},
         };
         QCOMPARE(stored(f), expected);
 
