@@ -4,28 +4,11 @@
 #include "convert/TrexExport.h"
 #include "model/LinkTarget.h"
 #include "model/Messages.h"
-
-#include <array>
+#include "model/StepFields.h"
 
 namespace pst {
 
 namespace {
-constexpr std::array<std::string_view, 3> kLinkNames = {"GOTO_ON_SUCCES", "GOTO_ON_ERR", "GOTO_ON_ABRT"};
-
-std::uint32_t valueAt(const StepRecord& record, std::size_t offset, std::size_t width)
-{
-    return width == 2 ? record.u16(offset) : record.u32(offset);
-}
-
-// A field of one value; nothing when it does not lie wholly inside the record.
-void addValue(std::vector<StepFieldInfo>& out, const StepRecord& record, std::string name, std::size_t offset,
-              std::size_t width, std::string meaning = {})
-{
-    if (!fits(record.bytes(), offset, width))
-        return;
-    out.push_back({std::move(name), offset, width, valueAt(record, offset, width), std::move(meaning), false});
-}
-
 std::string testIdMeaning(std::uint16_t testId, Catalogs& catalogs)
 {
     if (testId == 0)
@@ -40,30 +23,37 @@ std::string postActionMeaning(std::uint32_t postAction)
     const std::size_t start = line.find_first_not_of(' ');
     return start == std::string::npos ? std::string(msg::kPostActionNoLine) : msg::postActionLine(line.substr(start));
 }
+
+// The value and what it means; the log area has no one value.
+StepFieldInfo decode(const StepField& f, const StepRecord& record, const StepList& steps, Catalogs& catalogs)
+{
+    StepFieldInfo info{std::string(f.name), f.offset, f.width, std::nullopt, {}, false};
+    if (f.kind == StepFieldKind::LogArea) {
+        info.meaning = msg::logArea(f.offset, f.width);
+        return info;
+    }
+    const std::uint32_t v = f.width == 2 ? record.u16(f.offset) : record.u32(f.offset);
+    info.value = v;
+    switch (f.kind) {
+    case StepFieldKind::TestId: info.meaning = testIdMeaning(static_cast<std::uint16_t>(v), catalogs); break;
+    case StepFieldKind::PostAction: info.meaning = postActionMeaning(v); break;
+    case StepFieldKind::Link:
+        info.meaning = linkTargetText(static_cast<std::uint16_t>(v), steps);
+        info.warning = pointsOutsideScript(static_cast<std::uint16_t>(v), steps);
+        break;
+    case StepFieldKind::ErrorCode: info.meaning = catalogs.LookupErrorText(static_cast<std::uint16_t>(v)); break;
+    default: break;
+    }
+    return info;
+}
 } // namespace
 
 std::vector<StepFieldInfo> describeStepFields(const StepRecord& record, ModuleLayout layout, const StepList& steps,
                                               Catalogs& catalogs)
 {
     std::vector<StepFieldInfo> out;
-    addValue(out, record, "TEST_ID", field::TEST_ID, 2, testIdMeaning(record.testId(), catalogs));
-    addValue(out, record, "TEST_ARG", field::TEST_ARG, 2);
-    for (int k = 1; k <= 16; ++k)
-        addValue(out, record, "P" + std::to_string(k), field::param(k), 4);
-    addValue(out, record, "POST_ACTION", field::POST_ACTION, 4, postActionMeaning(record.postAction()));
-    for (std::size_t l = 0; l < kLinkNames.size(); ++l) {
-        const std::uint16_t link = record.u16(field::kLinks[l]);
-        addValue(out, record, std::string(kLinkNames[l]), field::kLinks[l], 2, linkTargetText(link, steps));
-        if (!out.empty() && out.back().offset == field::kLinks[l])
-            out.back().warning = pointsOutsideScript(link, steps);
-    }
-    if (record.size() > field::LOG_AREA) {
-        const std::size_t size = record.size() - field::LOG_AREA;
-        out.push_back({std::string(kLogAreaName), field::LOG_AREA, size, std::nullopt,
-                       msg::logArea(field::LOG_AREA, size), false});
-    }
-    const std::size_t errorOffset = errorCodeOffset(layout);
-    addValue(out, record, "ERROR_CODE", errorOffset, 2, catalogs.LookupErrorText(record.u16(errorOffset)));
+    for (const StepField& f : stepFields(errorCodeOffset(layout), record.size()))
+        out.push_back(decode(f, record, steps, catalogs));
     return out;
 }
 

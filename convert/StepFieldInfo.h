@@ -32,12 +32,8 @@ struct StepFieldInfo {
     bool contains(std::size_t byte) const { return byte >= offset && byte - offset < width; }
 };
 
-inline constexpr std::string_view kLogAreaName = "log area";
-
-// The fields in record order: TEST_ID, TEST_ARG, P1 to P16, POST_ACTION, the
-// three links, the log area (0x4E to the record's end) and ERROR_CODE at the
-// layout's offset, inside the log area. A field that does not lie wholly
-// inside the record is left out; an empty record gives no fields.
+// The fields of stepFields() for the record and the layout's ERROR_CODE
+// offset, in record order; an empty record gives none.
 //
 // Meanings: TEST_ID the step description from ModDescr.ini (HOST_SEQ for
 // bit 15; "ends the script" for 0, "not in ModDescr.ini" when missing);

@@ -106,5 +106,6 @@ void BottomPanel::createCommandRow()
 
 QList<QWidget*> BottomPanel::tabOrder() const
 {
-    return {btWrite, btRead, cbModId, btDown, btUp, cbStep, edStatus, cbFamily, cbCustom, btWriteToIni, btTrx, btFields};
+    return {btWrite,  btRead,   cbModId,  btDown,       btUp,  cbStep,
+            edStatus, cbFamily, cbCustom, btWriteToIni, btTrx, btFields};
 }

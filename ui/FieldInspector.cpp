@@ -20,7 +20,8 @@ FieldInspector::FieldInspector(pst::Editor& editor, HexView& hex, QAbstractItemV
     m_heading->setObjectName(QStringLiteral("lbFieldStep"));
     m_heading->setTextFormat(Qt::PlainText);
     m_model = new FieldTableModel(this);
-    m_model->setWriter([this](int row, const QString& text, pst::FieldBase base) { return writeField(row, text, base); });
+    m_model->setWriter(
+        [this](int row, const QString& text, pst::FieldBase base) { return writeField(row, text, base); });
     m_table = new FieldTableView(this);
     m_table->setObjectName(QStringLiteral("tvFields"));
     m_table->setModel(m_model);

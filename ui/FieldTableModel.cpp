@@ -45,7 +45,8 @@ QVariant FieldTableModel::displayData(const pst::StepFieldInfo& field, int colum
 {
     switch (column) {
     case NameColumn: return qtText(field.name);
-    case OffsetColumn: return QStringLiteral("0x") + QString::number(field.offset, 16).toUpper().rightJustified(2, u'0');
+    case OffsetColumn:
+        return QStringLiteral("0x") + QString::number(field.offset, 16).toUpper().rightJustified(2, u'0');
     case HexColumn: return hexText(field);
     case DecimalColumn: return field.value ? QString::number(*field.value) : QString();
     case MeaningColumn: return toDisplay(field.meaning);

@@ -247,7 +247,7 @@ private slots:
         FieldInspector& ins = *w.fieldInspector();
         FieldTableView* table = ins.table();
         // Typing on a row opens its hex value with what was typed.
-        table->setCurrentIndex(ins.model().index(rowOf(ins, QStringLiteral("GOTO_ON_ERR")), FieldTableModel::NameColumn));
+        table->setCurrentIndex(ins.model().index(rowOf(ins, QStringLiteral("GOTO_ON_ERR")), 0));
         table->setFocus();
         QTest::keyClick(table, Qt::Key_7);
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
