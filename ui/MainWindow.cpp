@@ -95,6 +95,17 @@ void TfmScript::createControls()
     m_heScript->setFixedHeight(kHexViewHeight);
     m_panel = new BottomPanel(this);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createSplitter(), 1);
+    layout->addWidget(m_panel);
+    layout->addWidget(new SplitterBar(this));
+}
+
+// The step list over the hex view, and the field inspector to their right.
+QSplitter* TfmScript::createSplitter()
+{
     auto* steps = new QWidget(this);
     auto* stepsLayout = new QVBoxLayout(steps);
     stepsLayout->setContentsMargins(0, 0, 0, 0);
@@ -110,13 +121,7 @@ void TfmScript::createControls()
     splitter->setStretchFactor(1, 0);
     m_inspectorToggle = new FieldInspectorToggle(*this, *splitter, *m_inspector, m_setup.settings);
     m_panel->btFields->setDefaultAction(m_inspectorToggle->action());
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(splitter, 1);
-    layout->addWidget(m_panel);
-    layout->addWidget(new SplitterBar(this));
+    return splitter;
 }
 
 void TfmScript::connectControls()

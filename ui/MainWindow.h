@@ -23,6 +23,7 @@ class FieldInspector;
 class FieldInspectorToggle;
 class HexView;
 class QMenu;
+class QSplitter;
 class StepListView;
 
 namespace pst {
@@ -108,6 +109,7 @@ private:
     // Construction (MainWindow.cpp, MainWindowMenus.cpp).
     void setupWindow();
     void createControls();
+    QSplitter* createSplitter();
     void createMenus();
     QMenu* createScriptMenu();
     QMenu* createHexMenu();
