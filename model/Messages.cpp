@@ -1,5 +1,7 @@
 #include "model/Messages.h"
 
+#include "model/Hex.h"
+
 namespace pst::msg {
 
 std::string cannotOpenFile(std::string_view path, std::string_view reason)
@@ -51,6 +53,59 @@ std::string recoveryCopyUnusable(std::string_view path, std::string_view reason)
 std::string recoveryCopyNotWritten(std::string_view path, std::string_view reason)
 {
     return "Cannot write the recovery copy \"" + std::string(path) + "\". " + std::string(reason);
+}
+
+namespace {
+// A text the user typed, quoted; cut so that a pasted page stays readable.
+std::string quoted(std::string_view text)
+{
+    constexpr std::size_t kMaxShown = 24;
+    if (text.size() > kMaxShown)
+        return "\"" + std::string(text.substr(0, kMaxShown)) + "...\"";
+    return "\"" + std::string(text) + "\"";
+}
+} // namespace
+
+std::string fieldValueNotNumber(std::string_view text, bool hex)
+{
+    return quoted(text) + (hex ? " is not a hexadecimal number" : " is not a decimal number");
+}
+
+std::string fieldValueTooLarge(std::string_view text, std::size_t width, bool hex)
+{
+    const std::uint64_t max = (std::uint64_t{1} << (8 * width)) - 1;
+    return quoted(text) + " does not fit in " + std::to_string(width) + (width == 1 ? " byte" : " bytes")
+        + " (at most " + (hex ? "0x" + hexUpper(max) : std::to_string(max)) + ")";
+}
+
+std::string fieldValueRefused(std::string_view field, std::size_t offset, std::string_view reason)
+{
+    return std::string(field) + " at 0x" + hexUpper(offset, 2) + ": " + std::string(reason) + "; nothing was written";
+}
+
+std::string linkToStep(int step, std::string_view caption, std::string_view description)
+{
+    std::string text = "step " + std::to_string(step) + ": " + std::string(caption);
+    if (!description.empty())
+        text += " " + std::string(description);
+    return text;
+}
+
+std::string linkOutsideScript(int step, int count)
+{
+    return "step " + std::to_string(step) + ": outside the script (" + std::to_string(count)
+        + (count == 1 ? " step)" : " steps)");
+}
+
+std::string postActionLine(std::string_view line)
+{
+    return "TREX line \"" + std::string(line) + "\"";
+}
+
+std::string logArea(std::size_t offset, std::size_t size)
+{
+    return std::to_string(size) + " bytes (0x" + hexUpper(offset, 2) + " to 0x"
+        + hexUpper(offset + size - 1, 2) + ")";
 }
 
 } // namespace pst::msg

@@ -39,4 +39,32 @@ inline constexpr std::string_view kRecoveryCopyDamaged = "The file is damaged.";
 // "Cannot write the recovery copy "<path>". <reason>"
 std::string recoveryCopyNotWritten(std::string_view path, std::string_view reason);
 
+// --- a field value typed by the user ---------------------------------------
+inline constexpr std::string_view kFieldValueEmpty = "Enter a value";
+// "\"<text>\" is not a hexadecimal number" (or "a decimal number"); a long
+// text is cut to its first 24 characters and "..."
+std::string fieldValueNotNumber(std::string_view text, bool hex);
+// "\"<text>\" does not fit in <n> bytes (at most <max>)"; max as 0x + hex
+// digits or in decimal
+std::string fieldValueTooLarge(std::string_view text, std::size_t width, bool hex);
+// "<field> at 0x<offset>: <reason>; nothing was written"
+std::string fieldValueRefused(std::string_view field, std::size_t offset, std::string_view reason);
+
+// --- what a link of a step points to ------------------------------------
+inline constexpr std::string_view kNoNextStep = "no next step";
+inline constexpr std::string_view kLinkZero = "no step: step numbers start at 1";
+// "step <n>: <caption> <description>" (no blank and description when it is empty)
+std::string linkToStep(int step, std::string_view caption, std::string_view description);
+// "step <n>: outside the script (<count> steps)"; "1 step" for a single step
+std::string linkOutsideScript(int step, int count);
+
+// --- what a field of a step means ----------------------------------------
+inline constexpr std::string_view kTestIdEndsScript = "ends the script";
+inline constexpr std::string_view kTestIdNotInCatalog = "not in ModDescr.ini";
+inline constexpr std::string_view kPostActionNoLine = "no TREX line";
+// "TREX line \"<line>\""
+std::string postActionLine(std::string_view line);
+// "<size> bytes (0x4E to 0x87)"
+std::string logArea(std::size_t offset, std::size_t size);
+
 } // namespace pst::msg

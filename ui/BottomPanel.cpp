@@ -99,9 +99,13 @@ void BottomPanel::createCommandRow()
     cbModId->setToolTip(QStringLiteral("Select PST Sequence Table"));
     btRead = pushButton(this, "btRead", {384, 63, 75, 25}, "Load");
     btWrite = pushButton(this, "btWrite", {465, 63, 75, 25}, "Save");
+    btFields = place<QToolButton>(this, "btFields", {198, 62, 33, 25});
+    btFields->setIconSize(kGlyphSize);
+    btFields->setFocusPolicy(Qt::StrongFocus);
 }
 
 QList<QWidget*> BottomPanel::tabOrder() const
 {
-    return {btWrite, btRead, cbModId, btDown, btUp, cbStep, edStatus, cbFamily, cbCustom, btWriteToIni, btTrx};
+    return {btWrite,  btRead,   cbModId,  btDown,       btUp,  cbStep,
+            edStatus, cbFamily, cbCustom, btWriteToIni, btTrx, btFields};
 }

@@ -2,7 +2,9 @@
 // The borderless panel below the hex view, 97 pixels high, with the
 // window's controls at their designed places in three rows: the status line
 // and the family box; the custom test box and its write button; the move
-// buttons, the Step box, "to TREX", the module id box, Load and Save.
+// buttons, the Step box, "to TREX", the module id box, Load and Save. The
+// button that shows the field inspector (btFields, its action set by the
+// window) sits in the free space between Step and "to TREX".
 
 #include <QtWidgets/QWidget>
 
@@ -22,7 +24,7 @@ public:
 
     // The panel's controls in their keyboard order: Save, Load, module id,
     // Move Down, Move Up, Step, Status, family, custom test, write to INI,
-    // to TREX.
+    // to TREX, then the field inspector's button.
     QList<QWidget*> tabOrder() const;
 
     QLineEdit* edStatus;
@@ -36,6 +38,7 @@ public:
     QComboBox* cbModId;
     QPushButton* btRead;
     QPushButton* btWrite;
+    QToolButton* btFields;
 
 private:
     void createStatusRow();

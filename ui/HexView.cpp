@@ -99,6 +99,15 @@ void HexView::resetEditState()
     viewport()->update();
 }
 
+bool HexView::writeBytes(qint64 offset, QByteArrayView bytes)
+{
+    if (offset < 0 || bytes.isEmpty() || bytes.size() > size() - offset)
+        return false;
+    overwrite(offset, bytes);
+    emit bytesChanged();
+    return true;
+}
+
 bool HexView::isByteChanged(qint64 offset) const
 {
     return offset >= 0 && offset < m_changed.size() && m_changed.testBit(offset);

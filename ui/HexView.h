@@ -62,6 +62,10 @@ public:
     void loadBytes(QByteArrayView bytes);
     // Clears the undo history (both ways) and the changed-byte marks.
     void resetEditState();
+    // Overwrites bytes from `offset` as the user's own edit: one undo step,
+    // the bytes marked as changed, bytesChanged() raised; the caret stays.
+    // Refused (false, nothing changes) unless the bytes lie wholly inside.
+    bool writeBytes(qint64 offset, QByteArrayView bytes);
 
     // --- edit state -----------------------------------------------------------
     bool isByteChanged(qint64 offset) const;

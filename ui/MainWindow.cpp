@@ -5,6 +5,9 @@
 #include "ui/BottomPanel.h"
 #include "ui/DialogPrompts.h"
 #include "ui/DisplayText.h"
+#include "ui/FieldInspector.h"
+#include "ui/FieldInspectorToggle.h"
+#include "ui/FieldTableView.h"
 #include "ui/Fonts.h"
 #include "ui/HexView.h"
 #include "ui/RecoveryCopy.h"
@@ -19,6 +22,7 @@
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QSplitter>
 #include <QtWidgets/QVBoxLayout>
 
 namespace {
@@ -64,6 +68,10 @@ TfmScript::~TfmScript()
     // A window that goes away without having been closed still keeps its place.
     if (m_placement.wasRestored() && !m_placement.wasSaved())
         savePlacement(true);
+    // The editor state goes before the widgets: nothing they do while they
+    // are torn down (an open field editor writing its value) may reach it.
+    m_inspector->detach();
+    m_heScript->disconnect(this);
     m_lvScript->setModel(nullptr);
 }
 
@@ -94,10 +102,30 @@ void TfmScript::createControls()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_lvScript, 1);
-    layout->addWidget(m_heScript);
+    layout->addWidget(createSplitter(), 1);
     layout->addWidget(m_panel);
     layout->addWidget(new SplitterBar(this));
+}
+
+// The step list over the hex view, and the field inspector to their right.
+QSplitter* TfmScript::createSplitter()
+{
+    auto* steps = new QWidget(this);
+    auto* stepsLayout = new QVBoxLayout(steps);
+    stepsLayout->setContentsMargins(0, 0, 0, 0);
+    stepsLayout->setSpacing(0);
+    stepsLayout->addWidget(m_lvScript, 1);
+    stepsLayout->addWidget(m_heScript);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(steps);
+    m_inspector = new FieldInspector(m_editor, *m_heScript, *m_lvScript, splitter);
+    splitter->addWidget(m_inspector);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    m_inspectorToggle = new FieldInspectorToggle(*this, *splitter, *m_inspector, m_setup.settings);
+    m_panel->btFields->setDefaultAction(m_inspectorToggle->action());
+    return splitter;
 }
 
 void TfmScript::connectControls()
@@ -125,7 +153,7 @@ void TfmScript::connectControls()
 void TfmScript::setTabOrder()
 {
     QList<QWidget*> chain = m_panel->tabOrder();
-    chain << m_lvScript << m_heScript;
+    chain << m_lvScript << m_heScript << m_inspector->table();
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }

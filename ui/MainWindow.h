@@ -1,7 +1,8 @@
 #pragma once
 // The editor's one window, fmScript of class TfmScript, "Self Scan Script":
 // the step list, the hex view of the selected step (190 pixels), the bottom
-// panel of controls (97 pixels) and the bar below it. It owns the editor
+// panel of controls (97 pixels) and the bar below it; on demand the field
+// inspector to the right of the step list and the hex view. It owns the editor
 // state and hosts it; every button, menu item and drop runs one editor
 // command, one at a time.
 
@@ -19,8 +20,11 @@
 #include <vector>
 
 class BottomPanel;
+class FieldInspector;
+class FieldInspectorToggle;
 class HexView;
 class QMenu;
+class QSplitter;
 class RecoveryCopy;
 class RecoveryLeftover;
 class StepListView;
@@ -66,6 +70,9 @@ public:
     BottomPanel* panel() const { return m_panel; }
     QMenu* pmScript() const { return m_pmScript; }
     QMenu* pmHex() const { return m_pmHex; }
+    // Beside the step list and the hex view; hidden until shown (F2).
+    FieldInspector* fieldInspector() const { return m_inspector; }
+    FieldInspectorToggle* fieldInspectorToggle() const { return m_inspectorToggle; }
 
     // Loads a module as Load does with `path` chosen in its dialog.
     void loadFile(const QString& path);
@@ -113,6 +120,7 @@ private:
     // Construction (MainWindow.cpp, MainWindowMenus.cpp).
     void setupWindow();
     void createControls();
+    QSplitter* createSplitter();
     void createMenus();
     QMenu* createScriptMenu();
     QMenu* createHexMenu();
@@ -155,6 +163,8 @@ private:
     BottomPanel* m_panel = nullptr;
     QMenu* m_pmScript = nullptr;
     QMenu* m_pmHex = nullptr;
+    FieldInspector* m_inspector = nullptr;
+    FieldInspectorToggle* m_inspectorToggle = nullptr;
 
     bool m_shown = false;
     bool m_closeRequested = false;

@@ -2,6 +2,7 @@
 
 #include "ui/DisplayText.h"
 #include "ui/DroppedFiles.h"
+#include "ui/FieldInspectorToggle.h"
 #include "ui/MainWindow.h"
 #include "ui/RecoveryCopy.h"
 #include "ui/StepListView.h"
@@ -32,6 +33,7 @@ void TfmScript::FormShow()
 void TfmScript::restorePlacement()
 {
     const WindowPlacement::Restored restored = m_placement.restore(*this);
+    m_inspectorToggle->restore(restored.positioned);
     if (!restored.positioned && screen()) {
         QRect centred = frameGeometry();
         centred.moveCenter(screen()->availableGeometry().center());
@@ -47,7 +49,10 @@ void TfmScript::restorePlacement()
 
 void TfmScript::savePlacement(bool destroying)
 {
-    if (const std::optional<QString> error = m_placement.save(*this, destroying))
+    std::optional<QString> error = m_placement.save(*this, destroying);
+    if (!error)
+        error = m_inspectorToggle->save();
+    if (error)
         m_host.showError(error->toStdString());
 }
 

@@ -1,29 +1,27 @@
 #include "ui/StepFieldMap.h"
 
-#include "model/StepRecord.h"
+#include "model/StepFields.h"
 
+#include <limits>
 #include <utility>
 
 namespace {
-HexField field(std::size_t offset, int width, const QString& name, bool showDecimal)
+bool showsDecimal(pst::StepFieldKind kind)
 {
-    return {static_cast<qint64>(offset), width, name, showDecimal};
+    return kind != pst::StepFieldKind::Param && kind != pst::StepFieldKind::PostAction;
 }
 } // namespace
 
 HexFieldMap stepFieldMap(std::size_t errorCodeOffset)
 {
-    namespace f = pst::field;
-    QList<HexField> fields = {
-        field(f::TEST_ID, 2, QStringLiteral("TEST_ID"), true),
-        field(f::TEST_ARG, 2, QStringLiteral("TEST_ARG"), true),
-    };
-    for (int k = 1; k <= 16; ++k)
-        fields.append(field(f::param(k), 4, QStringLiteral("P%1").arg(k), false));
-    fields.append(field(f::POST_ACTION, 4, QStringLiteral("POST_ACTION"), false));
-    fields.append(field(f::GOTO_ON_SUCCES, 2, QStringLiteral("GOTO_ON_SUCCES"), true));
-    fields.append(field(f::GOTO_ON_ERR, 2, QStringLiteral("GOTO_ON_ERR"), true));
-    fields.append(field(f::GOTO_ON_ABRT, 2, QStringLiteral("GOTO_ON_ABRT"), true));
-    fields.append(field(errorCodeOffset, 2, QStringLiteral("ERROR_CODE"), true));
+    QList<HexField> fields;
+    // Any record size: the view names what lies inside the record it shows.
+    for (const pst::StepField& f : pst::stepFields(errorCodeOffset, std::numeric_limits<std::size_t>::max())) {
+        if (f.kind == pst::StepFieldKind::LogArea)
+            continue; // it would name every byte of the log, ERROR_CODE's too
+        fields.append({static_cast<qint64>(f.offset), static_cast<int>(f.width),
+                       QString::fromLatin1(f.name.data(), static_cast<qsizetype>(f.name.size())),
+                       showsDecimal(f.kind)});
+    }
     return HexFieldMap(std::move(fields));
 }

@@ -2,6 +2,7 @@
 
 #include "ui/DisplayText.h"
 #include "ui/StepColor.h"
+#include "ui/StepLinksToolTip.h"
 
 StepListModel::StepListModel(const pst::StepList& steps, QObject* parent) : QAbstractTableModel(parent), m_steps(steps)
 {
@@ -28,6 +29,7 @@ QVariant StepListModel::data(const QModelIndex& index, int role) const
     case Qt::ForegroundRole: return foregroundData(row);
     case Qt::DecorationRole: return idColumn ? QVariant(m_icons.icon(row.icon)) : QVariant();
     case IconIndexRole: return idColumn ? QVariant(static_cast<int>(row.icon)) : QVariant();
+    case Qt::ToolTipRole: return stepLinksToolTip(m_steps, index.row());
     default: return {};
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The step list as a Qt table model: a view of the editor's StepList, with no
 // copy of its rows. Columns "ID" and "Description"; the result icon in the ID
-// column; the text colour of lvScriptCustomDrawItem in both. Texts from files
+// column; the text colour of lvScriptCustomDrawItem in both; the row's links
+// and their target steps as its tooltip. Texts from files
 // are shown as UTF-8 when they are, else as Latin-1.
 //
 // The model learns of every change as a StepListObserver (the window's host

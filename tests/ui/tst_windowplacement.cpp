@@ -71,6 +71,8 @@ private slots:
             {"NormPos" + suffix(), norm},
             {"NormPos", norm},
             {"Visible", "0"},
+            {"FieldInspector", "0"},
+            {"FieldInspectorWidth", "540"},
         };
         QCOMPARE(stored(f), expected);
 

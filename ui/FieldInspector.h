@@ -1,0 +1,84 @@
+#pragma once
+// The field inspector beside the hex view: the selected step's fields by
+// name, with offset, value in hex and decimal, and meaning, decoded from the
+// bytes the hex view shows. A typed value is written through the hex view,
+// as if typed there: one undo step, the bytes marked as changed, the record
+// updated by the view's change notification. A value that is not a number
+// or does not fit the field shows an error below the table and writes
+// nothing.
+//
+// The field under the hex view's caret is the selected row, whether the
+// caret moved by mouse or keys; selecting a row puts the caret on its field's
+// first byte (unless the caret is in that field already).
+//
+// While hidden it does no work; it decodes again when shown. A value still
+// being typed when the window is asked to close is written first, so that
+// whatever the close does (store, ask) sees it; one being typed when another
+// step comes to be shown (a dropped module) is dropped, never written into
+// that step.
+
+#include "model/FieldValue.h"
+
+#include <QtWidgets/QWidget>
+
+class FieldTableModel;
+class FieldTableView;
+class HexView;
+class QAbstractItemView;
+class QLabel;
+
+namespace pst {
+class Editor;
+}
+
+class FieldInspector : public QWidget {
+    Q_OBJECT
+
+public:
+    // `stepList` is the step list view: its rows and its selection.
+    FieldInspector(pst::Editor& editor, HexView& hex, QAbstractItemView& stepList, QWidget* parent = nullptr);
+
+    FieldTableModel& model() const { return *m_model; }
+    FieldTableView* table() const { return m_table; }
+    // "Step 3: A1 Write pattern", or "No step selected".
+    QString heading() const;
+    // The error of the last refused value; empty when there is none.
+    QString errorText() const;
+    // The row of the field under the hex view's caret, or -1.
+    int currentField() const;
+
+    // Writes a typed value into the field of `row`. False, with the error
+    // shown, when the text is refused; true when taken (a value equal to the
+    // field's writes nothing and adds no undo step).
+    bool writeField(int row, const QString& text, pst::FieldBase base);
+
+    // Cuts the inspector off from the editor state and the hex view, for a
+    // window going away without having been closed: an editor still open
+    // then writes nothing as it is torn down.
+    void detach();
+
+public slots:
+    // Decodes the shown bytes again (nothing while hidden).
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void followCaret(qint64 offset);
+    void fieldChosen(int row);
+    void showError(const QString& text);
+    void connectSources(QAbstractItemView& stepList);
+
+    pst::Editor& m_editor;
+    HexView& m_hex;
+    FieldTableModel* m_model = nullptr;
+    FieldTableView* m_table = nullptr;
+    QLabel* m_heading = nullptr;
+    QLabel* m_error = nullptr;
+    int m_shownStep = -1;
+    bool m_stepsReplaced = false;
+    bool m_watchingWindow = false;
+    bool m_detached = false;
+};
