@@ -81,6 +81,7 @@ void Editor::restore(EditorSnapshot s)
     m_steps.reset(std::move(s.rows));
     selectAndShow(s.selected);
     setModified(true);
+    m_host.relayoutColumns();
     requestRefresh();
 }
 

@@ -37,4 +37,20 @@ std::string unsupportedRecordSize(unsigned recordSize)
     return "Unsupported record size " + std::to_string(recordSize);
 }
 
+std::string restoreQuestion(std::string_view time)
+{
+    return "Restore the unsaved script from " + std::string(time) + "?";
+}
+
+std::string recoveryCopyUnusable(std::string_view path, std::string_view reason)
+{
+    return "The unsaved script in \"" + std::string(path) + "\" cannot be restored and was removed. "
+           + std::string(reason);
+}
+
+std::string recoveryCopyNotWritten(std::string_view path, std::string_view reason)
+{
+    return "Cannot write the recovery copy \"" + std::string(path) + "\". " + std::string(reason);
+}
+
 } // namespace pst::msg

@@ -29,5 +29,14 @@ std::string testCountOverflow(std::int64_t maxCount);
 std::string importTruncated(std::size_t imported, std::size_t total);
 // "Unsupported record size <n>"
 std::string unsupportedRecordSize(unsigned recordSize);
+// At start, for the recovery copy an earlier run left: "Restore the unsaved
+// script from <time>?"
+std::string restoreQuestion(std::string_view time);
+// A recovery copy that cannot be brought back: "The unsaved script in
+// "<path>" cannot be restored and was removed. <reason>"
+std::string recoveryCopyUnusable(std::string_view path, std::string_view reason);
+inline constexpr std::string_view kRecoveryCopyDamaged = "The file is damaged.";
+// "Cannot write the recovery copy "<path>". <reason>"
+std::string recoveryCopyNotWritten(std::string_view path, std::string_view reason);
 
 } // namespace pst::msg

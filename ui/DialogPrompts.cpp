@@ -88,3 +88,20 @@ pst::SaveChangesAnswer DialogPrompts::askSaveChanges()
         return pst::SaveChangesAnswer::Discard;
     return pst::SaveChangesAnswer::Cancel;
 }
+
+RestoreAnswer DialogPrompts::askRestore(const QString& savedAt)
+{
+    QMessageBox box(QMessageBox::Question, title(), toDisplay(pst::msg::restoreQuestion(savedAt.toStdString())),
+                    QMessageBox::NoButton, m_parent);
+    QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(restore);
+    // No escape button: Escape must not throw the script away, so the box
+    // waits for one of the two.
+    box.exec();
+    if (box.clickedButton() == restore)
+        return RestoreAnswer::Restore;
+    if (box.clickedButton() == discard)
+        return RestoreAnswer::Discard;
+    return RestoreAnswer::Later;
+}

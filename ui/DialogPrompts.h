@@ -20,6 +20,7 @@ public:
     void warning(const QString& text) override;
     void critical(const QString& text) override;
     pst::SaveChangesAnswer askSaveChanges() override;
+    RestoreAnswer askRestore(const QString& savedAt) override;
 
 private:
     std::optional<QString> runDialog(QFileDialog& dialog, const FileDialogRequest& request);

@@ -10,6 +10,39 @@ CommandLineExit usageError(const QString& message)
 }
 
 bool isOption(const QString& arg) { return arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-"); }
+
+const QStringList kDiagnosticAnswers = {QStringLiteral("save"), QStringLiteral("discard"), QStringLiteral("cancel"),
+                                        QStringLiteral("restore"), QStringLiteral("later")};
+
+// One --diagnostic-NAME[=VALUE] option into `d`; the usage error when it is
+// not one or its value does not fit.
+std::optional<QString> parseDiagnostic(const QString& arg, EditorDiagnostics& d)
+{
+    const qsizetype equals = arg.indexOf(QLatin1Char('='));
+    const QString name = arg.left(equals);
+    const QString value = equals < 0 ? QString() : arg.mid(equals + 1);
+    const auto invalid = [&] { return QStringLiteral("invalid argument '%1' for '%2'").arg(value, name); };
+    if (name == QLatin1String("--diagnostic-insert") && equals < 0) {
+        d.insertStep = true;
+    } else if (name == QLatin1String("--diagnostic-answers") && equals >= 0) {
+        const QStringList answers = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+        for (const QString& a : answers)
+            if (!kDiagnosticAnswers.contains(a))
+                return invalid();
+        d.answers = answers;
+    } else if (name == QLatin1String("--diagnostic-recovery-ms") && equals >= 0) {
+        bool ok = false;
+        const int ms = value.toInt(&ok);
+        if (!ok || ms < 1 || ms > 600000)
+            return invalid();
+        d.recoveryMs = ms;
+    } else if (name == QLatin1String("--diagnostic-dump") && !value.isEmpty()) {
+        d.dumpPath = value;
+    } else {
+        return QStringLiteral("unrecognized option '%1'").arg(arg);
+    }
+    return std::nullopt;
+}
 } // namespace
 
 QString editorHelpText()
@@ -68,6 +101,11 @@ ParsedCommandLine parseEditorCommandLine(const QStringList& arguments)
             optionsEnded = true;
         } else if (!optionsEnded && arg == QLatin1String("--quit-after-first-paint")) {
             parsed.options.quitAfterFirstPaint = true;
+        } else if (!optionsEnded && arg.startsWith(QLatin1String("--diagnostic-"))) {
+            if (const std::optional<QString> error = parseDiagnostic(arg, parsed.options.diagnostics)) {
+                parsed.exit = usageError(*error);
+                return parsed;
+            }
         } else if (!optionsEnded && isOption(arg)) {
             parsed.exit = usageError(QStringLiteral("unrecognized option '%1'").arg(arg));
             return parsed;

@@ -8,15 +8,37 @@
 // --quit-after-first-paint ends the program once the window has been painted
 // for the first time (for timing the start). Qt's own options are taken off
 // by QApplication before the rest is read.
+//
+// Diagnostic options, for tests that run the program without a window
+// system; they are not in --help:
+//
+//     --diagnostic-answers=A,B,...  every question is answered from the list,
+//         in order, and written to stdout with its answer; file dialogs are
+//         cancelled, messages written to stdout. Answers: save, discard,
+//         cancel, restore, later; an unfitting or missing answer cancels
+//         (later for the restore question).
+//     --diagnostic-recovery-ms=N    the recovery copy is written N ms after
+//         a change (1..600000) instead of 10 seconds
+//     --diagnostic-insert           after start (and FILE), Insert once
+//     --diagnostic-dump=PATH        then write the editor state, in the
+//         recovery copy's form with time 0, to PATH
 
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
 #include <optional>
 
+struct EditorDiagnostics {
+    std::optional<QStringList> answers;
+    std::optional<int> recoveryMs;
+    bool insertStep = false;
+    std::optional<QString> dumpPath;
+};
+
 struct EditorCommandLine {
     std::optional<QString> file;
     bool quitAfterFirstPaint = false;
+    EditorDiagnostics diagnostics;
 };
 
 // What the program prints and returns without opening its window.

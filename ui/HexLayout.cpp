@@ -3,11 +3,15 @@
 #include <algorithm>
 
 namespace {
-// Blank space, in character cells, around and between the parts of a row.
-constexpr int kGutterPadChars = 1;   // half a cell each side of the offset
-constexpr int kPaneGapChars = 1;     // gutter to hex pane
-constexpr int kCharPaneGapChars = 2; // hex pane to character pane
-constexpr int kRightPadChars = 1;
+// Blank space around and between the parts of a row, in quarters of a
+// character cell: tight enough that a row of 16 bytes with its characters
+// fits a narrow window, wide enough that bytes, groups and panes stay apart.
+constexpr int kGutterPadQuarters = 2;   // each side of the offset
+constexpr int kPaneGapQuarters = 2;     // gutter to hex pane
+constexpr int kByteGapQuarters = 3;     // between two bytes
+constexpr int kGroupGapQuarters = 3;    // added between two groups
+constexpr int kCharPaneGapQuarters = 8; // hex pane to character pane
+constexpr int kRightPadQuarters = 2;
 } // namespace
 
 HexLayout::HexLayout(int bytesPerRow, int bytesPerGroup)
@@ -38,18 +42,26 @@ QString HexLayout::offsetText(qint64 row) const
     return QStringLiteral("0x") + QString::number(rowStart(row), 16).toUpper().rightJustified(offsetDigits(), u'0');
 }
 
-int HexLayout::gutterWidthPx() const { return (2 + offsetDigits() + kGutterPadChars) * cw(); }
+int HexLayout::spacePx(int quarters) const { return (quarters * cw() + 2) / 4; }
+
+int HexLayout::gutterTextXPx() const { return spacePx(kGutterPadQuarters); }
+
+int HexLayout::gutterWidthPx() const { return (2 + offsetDigits()) * cw() + 2 * spacePx(kGutterPadQuarters); }
 
 int HexLayout::hexColumnXPx(int column) const
 {
-    return gutterWidthPx() + kPaneGapChars * cw() + (column * 3 + groupOf(column)) * cw();
+    return gutterWidthPx() + spacePx(kPaneGapQuarters) + column * (2 * cw() + spacePx(kByteGapQuarters)) +
+           groupOf(column) * spacePx(kGroupGapQuarters);
 }
 
 int HexLayout::hexPaneEndXPx() const { return hexColumnXPx(m_bytesPerRow - 1) + 2 * cw(); }
 
-int HexLayout::charColumnXPx(int column) const { return hexPaneEndXPx() + (kCharPaneGapChars + column) * cw(); }
+int HexLayout::charColumnXPx(int column) const
+{
+    return hexPaneEndXPx() + spacePx(kCharPaneGapQuarters) + column * cw();
+}
 
-int HexLayout::contentWidthPx() const { return charColumnXPx(m_bytesPerRow) + kRightPadChars * cw(); }
+int HexLayout::contentWidthPx() const { return charColumnXPx(m_bytesPerRow) + spacePx(kRightPadQuarters); }
 
 int HexLayout::rowYPx(qint64 row, qint64 topRow) const
 {
@@ -84,7 +96,7 @@ QRect HexLayout::charByteRect(qint64 offset, qint64 topRow) const
 
 HexPane HexLayout::paneAt(int xPx) const
 {
-    return xPx < hexPaneEndXPx() + kCharPaneGapChars * cw() / 2 ? HexPane::Hex : HexPane::Chars;
+    return xPx < hexPaneEndXPx() + spacePx(kCharPaneGapQuarters) / 2 ? HexPane::Hex : HexPane::Chars;
 }
 
 int HexLayout::hexColumnAt(int xPx, int* nibble) const

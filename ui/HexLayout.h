@@ -3,9 +3,11 @@
 // byte takes, where its cells lie in pixels and which byte a pixel hits.
 //
 // The view reads, from left to right: the offset gutter ("0x" and the row's
-// first offset), the hex pane (two digits per byte, one blank between bytes,
-// one more between groups) and the character pane (one character per byte).
-// A ruler row above them numbers the columns. x coordinates are content
+// first offset), the hex pane (two digits per byte, a narrow blank between
+// bytes, twice as wide between groups) and the character pane (one character
+// per byte). The blanks are fractions of a character cell, so that 16 bytes
+// to a row with their characters fit a window about 560 pixels wide. A ruler
+// row above them numbers the columns. x coordinates are content
 // coordinates (before horizontal scrolling); y coordinates are viewport
 // coordinates for a given first visible row, so a 1 MiB buffer never needs
 // pixel values beyond the viewport.
@@ -64,6 +66,8 @@ public:
 
     // --- x (content coordinates) ----------------------------------------------
     int gutterWidthPx() const;
+    // Where the offset text starts in the gutter.
+    int gutterTextXPx() const;
     int hexColumnXPx(int column) const;
     int hexNibbleXPx(int column, int nibble) const { return hexColumnXPx(column) + nibble * cw(); }
     int hexPaneEndXPx() const;
@@ -91,6 +95,8 @@ public:
 
 private:
     int cw() const { return m_metrics.charWidthPx; }
+    // A blank of `quarters` quarter cells, rounded to whole pixels.
+    int spacePx(int quarters) const;
     int hexColumnAt(int xPx, int* nibble) const;
     int charColumnAt(int xPx) const;
 

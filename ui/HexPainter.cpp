@@ -70,7 +70,7 @@ void HexPainter::paintGutterCell(QPainter& painter, qint64 row, int yPx) const
                          m_s.colors.currentOffsetBackground);
     }
     painter.setPen(current ? m_s.colors.currentOffsetText : m_s.colors.gutterText);
-    painter.drawText(layout.metrics().charWidthPx / 2, yPx + layout.metrics().ascentPx, layout.offsetText(row));
+    painter.drawText(layout.gutterTextXPx(), yPx + layout.metrics().ascentPx, layout.offsetText(row));
 }
 
 bool HexPainter::byteColors(qint64 offset, QColor* background, QColor* text, const QColor& plainText) const

@@ -77,6 +77,7 @@ void HexView::applySize(qint64 sizeBytes)
     m_layout.setSize(sizeBytes);
     m_cursor.setSize(sizeBytes);
     adjustScrollBars();
+    updateGeometry();
     viewport()->update();
     cursorChanged(before);
 }
@@ -249,6 +250,7 @@ void HexView::setBytesPerRow(int bytesPerRow)
     m_layout.setBytesPerRow(bytesPerRow);
     m_cursor.setBytesPerRow(bytesPerRow);
     adjustScrollBars();
+    updateGeometry();
     viewport()->update();
 }
 
@@ -256,6 +258,7 @@ void HexView::setBytesPerGroup(int bytesPerGroup)
 {
     m_layout.setBytesPerGroup(bytesPerGroup);
     adjustScrollBars();
+    updateGeometry();
     viewport()->update();
 }
 
@@ -271,9 +274,12 @@ QRect HexView::byteRect(qint64 offset, HexPane pane) const
 QSize HexView::sizeHint() const
 {
     constexpr int kRowsShown = 10;
+    const qint64 rows = m_layout.rowCount();
+    const int rowsShown = rows == 0 ? kRowsShown : static_cast<int>(std::min<qint64>(rows, kRowsShown));
+    const int scrollBar = rows > kRowsShown ? verticalScrollBar()->sizeHint().width() : 0;
     const int frame = 2 * frameWidth();
-    return {m_layout.contentWidthPx() + frame + verticalScrollBar()->sizeHint().width(),
-            m_layout.rulerHeightPx() + kRowsShown * m_layout.metrics().lineHeightPx + frame};
+    return {m_layout.contentWidthPx() + frame + scrollBar,
+            m_layout.rulerHeightPx() + rowsShown * m_layout.metrics().lineHeightPx + frame};
 }
 
 // --- geometry and painting ------------------------------------------------------------
@@ -288,19 +294,26 @@ void HexView::updateMetrics()
     metrics.ascentPx = static_cast<int>(std::ceil(fm.ascent())) + 1;
     m_layout.setMetrics(metrics);
     adjustScrollBars();
+    updateGeometry();
     viewport()->update();
 }
 
 void HexView::adjustScrollBars()
 {
-    const int rows = m_layout.visibleRowCount(viewport()->height());
+    // Measured without the bars when everything fits the whole area: else
+    // two bars that a smaller size needed would keep each other shown.
+    QSize area = viewport()->size();
+    const QSize whole = maximumViewportSize();
+    if (m_layout.contentWidthPx() <= whole.width() && m_layout.rowCount() <= m_layout.visibleRowCount(whole.height()))
+        area = whole;
+    const int rows = m_layout.visibleRowCount(area.height());
     QScrollBar* vertical = verticalScrollBar();
     vertical->setRange(0, static_cast<int>(std::max<qint64>(0, m_layout.rowCount() - rows)));
     vertical->setPageStep(rows);
     vertical->setSingleStep(1);
     QScrollBar* horizontal = horizontalScrollBar();
-    horizontal->setRange(0, std::max(0, m_layout.contentWidthPx() - viewport()->width()));
-    horizontal->setPageStep(viewport()->width());
+    horizontal->setRange(0, std::max(0, m_layout.contentWidthPx() - area.width()));
+    horizontal->setPageStep(area.width());
     horizontal->setSingleStep(m_layout.metrics().charWidthPx);
 }
 

@@ -99,6 +99,9 @@ public:
     // the hint where no field is.
     QString toolTipAt(QPoint viewportPos) const;
 
+    // Room for a whole row and for every row up to ten (ten when empty), so
+    // that a record shows without scroll bars; the vertical bar's width only
+    // when the rows do not fit.
     QSize sizeHint() const override;
 
 public slots:

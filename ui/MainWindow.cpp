@@ -7,6 +7,7 @@
 #include "ui/DisplayText.h"
 #include "ui/Fonts.h"
 #include "ui/HexView.h"
+#include "ui/RecoveryCopy.h"
 #include "ui/Resources.h"
 #include "ui/SplitterBar.h"
 #include "ui/StepListView.h"
@@ -33,6 +34,8 @@ WindowSetup withDefaults(WindowSetup setup, QWidget* window)
         setup.prompts = std::make_unique<DialogPrompts>(window);
     if (!setup.settings)
         setup.settings = WindowPlacement::programSettings();
+    if (setup.recoveryFolder.isEmpty())
+        setup.recoveryFolder = RecoveryCopy::defaultFolder();
     return setup;
 }
 } // namespace
@@ -53,6 +56,7 @@ TfmScript::TfmScript(WindowSetup setup, QWidget* parent)
     setTabOrder();
     m_host.attach({this, m_lvScript, m_heScript, m_panel->cbFamily, m_panel->cbCustom, m_panel->edStatus}, m_model,
                   m_editor);
+    setupRecovery();
 }
 
 TfmScript::~TfmScript()

@@ -12,6 +12,7 @@
 
 #include <QtWidgets/QWidget>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,6 +21,8 @@
 class BottomPanel;
 class HexView;
 class QMenu;
+class RecoveryCopy;
+class RecoveryLeftover;
 class StepListView;
 
 namespace pst {
@@ -38,6 +41,10 @@ struct WindowSetup {
     std::unique_ptr<WindowPrompts> prompts;
     // Default: the program's native per-user settings.
     WindowPlacement::SettingsFactory settings;
+    // Where the recovery copy of an edited script is kept (default: the
+    // per-user data folder), and how long after a change it is written.
+    QString recoveryFolder;
+    std::chrono::milliseconds recoveryInterval{10000};
 };
 
 class TfmScript : public QWidget {
@@ -64,6 +71,10 @@ public:
     void loadFile(const QString& path);
     // Files dropped on the window (only the first counts).
     void WMDropFiles(const std::vector<std::string>& paths);
+    // At start: offers the scripts that editors which ended without closing
+    // their window left unsaved, newest first, until one is restored.
+    void offerRecovery();
+    RecoveryCopy& recoveryCopy() { return *m_recovery; }
 
 public slots:
     // Load and Save, the move buttons, the custom tests.
@@ -125,11 +136,19 @@ private:
     void restorePlacement();
     void savePlacement(bool destroying);
 
+    // Never losing an edit (MainWindowRecovery.cpp).
+    void setupRecovery();
+    // Asks about unsaved edits before the window closes or a restored script
+    // takes their place; true when they were saved or discarded, or none.
+    bool mayReplaceScript();
+    bool offerLeftover(RecoveryLeftover& leftover);
+
     WindowSetup m_setup;
     WindowHost m_host;
     pst::Editor m_editor;
     StepListModel m_model;
     WindowPlacement m_placement;
+    std::unique_ptr<RecoveryCopy> m_recovery;
 
     StepListView* m_lvScript = nullptr;
     HexView* m_heScript = nullptr;

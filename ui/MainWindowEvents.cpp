@@ -3,6 +3,7 @@
 #include "ui/DisplayText.h"
 #include "ui/DroppedFiles.h"
 #include "ui/MainWindow.h"
+#include "ui/RecoveryCopy.h"
 #include "ui/StepListView.h"
 
 #include <QtCore/QTimer>
@@ -51,7 +52,8 @@ void TfmScript::savePlacement(bool destroying)
 }
 
 // A close asked for while a command runs (its loop lets the window manager's
-// close through) waits for the command to end.
+// close through) waits for the command to end. Unsaved edits are asked
+// about first; the window stays open unless they were saved or discarded.
 void TfmScript::closeEvent(QCloseEvent* event)
 {
     if (m_editor.busy()) {
@@ -59,8 +61,13 @@ void TfmScript::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (!mayReplaceScript()) {
+        event->ignore();
+        return;
+    }
     if (m_placement.wasRestored())
         savePlacement(false);
+    m_recovery->closeCleanly();
     event->accept();
 }
 

@@ -118,6 +118,12 @@ void WindowHost::scrollToRow(int row)
 
 void WindowHost::relayoutColumns() { m_widgets.list->relayoutColumns(); }
 
+void WindowHost::modifiedChanged(bool modified)
+{
+    if (m_modifiedHandler)
+        m_modifiedHandler(modified);
+}
+
 // --- hex view -----------------------------------------------------------------
 
 void WindowHost::hexSetSize(std::size_t size) { m_widgets.hex->setSizeUnlocked(static_cast<qint64>(size)); }

@@ -9,6 +9,7 @@
 
 #include <QtCore/QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -68,6 +69,9 @@ public:
     void focusStepList() override;
     void scrollToRow(int row) override;
     void relayoutColumns() override;
+    void modifiedChanged(bool modified) override;
+    // Told whenever the script becomes modified or no longer is.
+    void setModifiedHandler(std::function<void(bool)> handler) { m_modifiedHandler = std::move(handler); }
 
     // Hex view.
     void hexSetSize(std::size_t size) override;
@@ -96,4 +100,5 @@ private:
     const pst::Editor* m_editor = nullptr;
     std::optional<std::string> m_nextLoad;
     QString m_resourcePrefix = QString::fromLatin1(kResourcePrefix);
+    std::function<void(bool)> m_modifiedHandler;
 };

@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <optional>
 
+// The answer to "Restore the unsaved script from <time>?". Later (no answer
+// given) keeps the copy for the next start.
+enum class RestoreAnswer { Restore, Discard, Later };
+
 struct FileDialogRequest {
     pst::DialogPurpose purpose;
     std::optional<std::uint16_t> moduleId;
@@ -29,4 +33,7 @@ public:
     virtual void critical(const QString& text) = 0;
     // "Save changes to the script?": Save, Discard or Cancel.
     virtual pst::SaveChangesAnswer askSaveChanges() = 0;
+    // At start, for a recovery copy an earlier run left: "Restore the unsaved
+    // script from <savedAt>?" with Restore and Discard.
+    virtual RestoreAnswer askRestore(const QString& savedAt) = 0;
 };

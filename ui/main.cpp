@@ -1,5 +1,6 @@
 // pstedit: the editor's window. See ui/EditorCommandLine.h for its arguments.
 
+#include "ui/DiagnosticPrompts.h"
 #include "ui/EditorCommandLine.h"
 #include "ui/FirstPaintQuit.h"
 #include "ui/MainWindow.h"
@@ -22,6 +23,29 @@ QStringList rawArguments(int argc, char* argv[])
         args << QString::fromLocal8Bit(argv[i]);
     return args;
 }
+
+WindowSetup setupFor(const EditorDiagnostics& diagnostics)
+{
+    WindowSetup setup;
+    if (diagnostics.answers)
+        setup.prompts = std::make_unique<DiagnosticPrompts>(*diagnostics.answers);
+    if (diagnostics.recoveryMs)
+        setup.recoveryInterval = std::chrono::milliseconds(*diagnostics.recoveryMs);
+    return setup;
+}
+
+// What a diagnostic run does once the window stands.
+void runDiagnostics(TfmScript& window, const EditorDiagnostics& diagnostics)
+{
+    if (diagnostics.insertStep)
+        window.miInsertClick();
+    if (diagnostics.dumpPath) {
+        const QString error = writeStateDump(window.editor(), *diagnostics.dumpPath);
+        if (!error.isEmpty())
+            std::fprintf(stderr, "pstedit: %s: %s\n", diagnostics.dumpPath->toLocal8Bit().constData(),
+                         error.toLocal8Bit().constData());
+    }
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -35,11 +59,13 @@ int main(int argc, char* argv[])
     if (parsed.exit)
         return finish(*parsed.exit);
 
-    TfmScript window;
+    TfmScript window(setupFor(parsed.options.diagnostics));
     if (parsed.options.quitAfterFirstPaint)
         new FirstPaintQuit(&window);
     window.show();
+    window.offerRecovery();
     if (parsed.options.file)
         window.loadFile(*parsed.options.file);
+    runDiagnostics(window, parsed.options.diagnostics);
     return QApplication::exec();
 }

@@ -1,9 +1,18 @@
-#include "support/EditorFixture.h"
+#include "convert/ArcoScript.h"
+#include "convert/IniExport.h"
+#include "convert/IniImport.h"
+#include "convert/PtmHistoryScript.h"
+#include "convert/ScriptUpgrade.h"
+#include "convert/SelfScanFromE6.h"
+#include "convert/TrexExport.h"
+#include "support/GeneratorFixture.h"
+
+#include <functional>
 
 using namespace pst;
 using namespace pst::test;
 
-class EditorModified : public EditorFixture {
+class EditorModified : public GeneratorFixture {
 protected:
     void SetUp() override
     {
@@ -11,31 +20,130 @@ protected:
         editor.selectRow(1);
         ASSERT_FALSE(editor.modified());
     }
+    bool convert(void (*command)(Editor&)) { return runCommand(command); }
 };
 
-TEST_F(EditorModified, CommandsThatChangeRowsMarkTheScript)
+// Every command of the window, from a script as loaded and from one already
+// edited: whether the script is modified afterwards.
+TEST_F(EditorModified, EveryCommandSetsClearsOrKeepsTheMark)
 {
+    using Step = std::function<void()>;
+    auto editorCommand = [this](void (Editor::*command)()) { return [this, command]() { run(command); }; };
+    auto converter = [this](void (*command)(Editor&)) { return [this, command]() { convert(command); }; };
+    auto drop = [this](std::string path) {
+        return [this, path]() { editor.run([&] { editor.WMDropFiles({path}); }); };
+    };
+    auto save = [this](std::optional<std::string> path) {
+        return [this, path]() {
+            host.saveAnswers.push_back(path);
+            run(&Editor::btWriteClick);
+        };
+    };
+    auto loadFrom = [this](std::optional<std::string> path) {
+        return [this, path]() {
+            host.openAnswers.push_back(path);
+            run(&Editor::btReadClick);
+        };
+    };
+    auto hexByte = [this](Byte delta) {
+        return [this, delta]() {
+            editor.run([] {});
+            Bytes view = host.hex.bytes();
+            view[3] = static_cast<Byte>(view[3] + delta);
+            editor.run([&] { editor.heScriptChange(view); });
+        };
+    };
     const struct {
         const char* name;
-        void (Editor::*command)();
-        bool modifies;
+        Step command;
+        bool fromClean;  // modified afterwards, starting from a script as loaded
+        bool fromEdited; // ... starting from an edited script
     } cases[] = {
-        {"insert", &Editor::miInsertClick, true},
-        {"delete", &Editor::miDeleteClick, true},
-        {"up", &Editor::btUpClick, true},
-        {"down", &Editor::btDownClick, true},
-        {"END", &Editor::miSetErorSteptoEndClick, true},
-        {"STOP", &Editor::miSetErorSteptoStopClick, true},
-        {"step by step", &Editor::miSetGoodSteptoStepByStepClick, true},
-        {"clear log", &Editor::miClearCurrentStepClick, true},
-        {"clear logs", &Editor::miClearScriptClick, true},
-        {"clear", &Editor::miClearAllClick, true},
-        {"refresh", &Editor::lvScriptChange, false},
+        {"insert", editorCommand(&Editor::miInsertClick), true, true},
+        {"delete", editorCommand(&Editor::miDeleteClick), true, true},
+        {"up", editorCommand(&Editor::btUpClick), true, true},
+        {"down", editorCommand(&Editor::btDownClick), true, true},
+        {"END", editorCommand(&Editor::miSetErorSteptoEndClick), true, true},
+        {"STOP", editorCommand(&Editor::miSetErorSteptoStopClick), true, true},
+        {"step by step", editorCommand(&Editor::miSetGoodSteptoStepByStepClick), true, true},
+        {"clear log", editorCommand(&Editor::miClearCurrentStepClick), true, true},
+        {"clear logs", editorCommand(&Editor::miClearScriptClick), true, true},
+        {"clear", editorCommand(&Editor::miClearAllClick), true, true},
+        {"hex view byte typed", hexByte(1), true, true},
+        {"hex view unchanged", hexByte(0), false, true},
+        {"select a row", [this] { editor.run([&] { editor.selectRow(3); }); }, false, true},
+        {"refresh", editorCommand(&Editor::lvScriptChange), false, true},
+        {"module id typed", [this] { editor.setModIdText("3B"); }, false, true},
+        {"write custom test", editorCommand(&Editor::btWriteToIniClick), false, true},
+        {"from E6", [this] {
+             offer(0xE6, E6ModuleBuilder().test(e6Test(0x0007, 0)).build());
+             convert(&miCreateSelfscanScriptfromE6Click);
+         }, true, true},
+        // Without module E6 the logs and links are still redone.
+        {"from E6 cancelled", converter(&miCreateSelfscanScriptfromE6Click), true, true},
+        {"from PTM history", [this] {
+             offer(0x1100, ptmHistoryModule(ModuleLayout::Royl, {{0xA1, 1, {}}}));
+             convert(&miCreateScriptfromDVTPTMHistoryClick);
+         }, true, true},
+        {"from PTM history cancelled", converter(&miCreateScriptfromDVTPTMHistoryClick), false, true},
+        {"ARCO", [this] {
+             confirm(0x2403);
+             convert(&miCreateARCOScriptClick);
+         }, true, true},
+        {"import INI", [this] {
+             fs.put("/in/PST.ini", std::string_view("[PST Sequence]\nStep1=DC,1\n"));
+             host.openAnswers.push_back("/in/PST.ini");
+             convert(&miImportfromINIClick);
+         }, true, true},
+        {"import INI cancelled", converter(&miImportfromINIClick), false, true},
+        {"upgrade", [this] {
+             load(ModuleBuilder().step(0xD8).step(0x3421).step(0x40).capacity(16).build());
+             convert(&miUpgradeScriptClick);
+         }, true, true},
+        {"upgrade refused", converter(&miUpgradeScriptClick), false, true},
+        {"export INI", [this] {
+             host.saveAnswers.push_back("/out/PST.ini");
+             convert(&miExporttoINIClick);
+         }, false, true},
+        {"export TREX", [this] {
+             host.saveAnswers.push_back("/out/script.trx");
+             convert(&miExporttoTRXClick);
+         }, false, true},
+        {"drop step text", drop("/drop/steps.txt"), true, true},
+        {"drop module", drop("/drop/other.rpm"), false, false},
+        {"drop a module that does not parse", drop("/drop/broken.rpm"), false, true},
+        {"load", loadFrom("/drop/other.rpm"), false, false},
+        {"load cancelled", loadFrom(std::nullopt), false, true},
+        {"load fails", loadFrom("/drop/broken.rpm"), false, true},
+        {"save", save("/out/a.rpm"), false, false},
+        {"save cancelled", save(std::nullopt), true, true}, // the END rule already ran
+        {"save fails to write", save("/full/a.rpm"), true, true},
+        {"save refused: too many steps", [this] {
+             for (int i = 0; i < 5; ++i) // beyond the module's 8 steps
+                 run(&Editor::miInsertClick);
+             host.saveAnswers.push_back("/out/b.rpm");
+             run(&Editor::btWriteClick);
+         }, true, true},
     };
     for (const auto& c : cases) {
-        SetUp();
-        ASSERT_TRUE(run(c.command));
-        EXPECT_EQ(editor.modified(), c.modifies) << c.name;
+        for (const bool edited : {false, true}) {
+            SetUp();
+            fs.put("/drop/steps.txt", std::string_view("DC,1,F\r\n"));
+            fs.put("/drop/other.rpm", ModuleBuilder().step(0x77).build());
+            Bytes broken = ModuleBuilder().step(0x77).build();
+            broken.resize(12);
+            fs.put("/drop/broken.rpm", broken);
+            fs.failWrites("/full/a.rpm");
+            if (edited)
+                editor.setModified(true);
+            host.saveChangesAnswers.push_back(SaveChangesAnswer::Discard);
+            c.command();
+            EXPECT_EQ(editor.modified(), edited ? c.fromEdited : c.fromClean) << c.name << (edited ? ", edited" : "");
+            host.openAnswers.clear();
+            host.saveAnswers.clear();
+            host.saveChangesAnswers.clear();
+            host.moduleFiles.clear();
+        }
     }
 }
 

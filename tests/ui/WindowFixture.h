@@ -1,7 +1,7 @@
 #pragma once
-// The window as the tests drive it: catalogs and settings in a temporary
-// folder, every dialog and message box answered by ScriptedPrompts, module
-// files built in code.
+// The window as the tests drive it: catalogs, settings and recovery copies
+// in a temporary folder, every dialog and message box answered by
+// ScriptedPrompts, module files built in code.
 
 #include "support/ModuleBuilder.h"
 #include "ui/BottomPanel.h"
@@ -30,6 +30,7 @@ public:
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     std::deque<pst::SaveChangesAnswer> saveChangesAnswers;
+    std::deque<RestoreAnswer> restoreAnswers;
     // Runs while an open dialog would be shown (the command still running).
     std::function<void()> duringOpen;
 
@@ -38,6 +39,7 @@ public:
     QStringList warnings;
     QStringList errors;
     int saveChangesAsked = 0;
+    QStringList restoreAsked; // the times each restore question named
 
     std::optional<QString> openFile(const FileDialogRequest& request) override
     {
@@ -62,6 +64,15 @@ public:
         saveChangesAnswers.pop_front();
         return answer;
     }
+    RestoreAnswer askRestore(const QString& savedAt) override
+    {
+        restoreAsked << savedAt;
+        if (restoreAnswers.empty())
+            return RestoreAnswer::Later;
+        const RestoreAnswer answer = restoreAnswers.front();
+        restoreAnswers.pop_front();
+        return answer;
+    }
 
 private:
     static std::optional<QString> next(std::deque<QString>& queue)
@@ -78,10 +89,18 @@ private:
 
 class WindowFixture {
 public:
-    WindowFixture() { QVERIFY(m_dir.isValid()); }
+    WindowFixture()
+    {
+        QVERIFY(m_dir.isValid());
+        recoveryFolder = path(QStringLiteral("data"));
+    }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString settingsFile() const { return path(QStringLiteral("settings/pstedit.ini")); }
+    // Where the windows opened next keep their recovery copies, and how long
+    // after a change they write them; two fixtures may share a folder.
+    QString recoveryFolder;
+    std::chrono::milliseconds recoveryInterval{10000};
 
     void write(const QString& name, const QByteArray& bytes) const
     {
@@ -112,6 +131,8 @@ public:
         setup.prompts = std::move(prompts);
         const QString file = settingsFile();
         setup.settings = [file] { return std::make_unique<QSettings>(file, QSettings::IniFormat); };
+        setup.recoveryFolder = recoveryFolder;
+        setup.recoveryInterval = recoveryInterval;
         m_window = std::make_unique<TfmScript>(std::move(setup));
         return *m_window;
     }

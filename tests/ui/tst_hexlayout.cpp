@@ -49,17 +49,56 @@ private slots:
         QCOMPARE(layout.offsetText(std::max<qint64>(0, rows - 1)), lastRowText);
     }
 
-    void groupsAreSetApart()
+    // Bytes, groups and panes stay apart however narrow the blanks, for fonts
+    // of several widths: a byte's two digits touch, the next byte keeps a
+    // blank, a group a wider one and the character pane the widest.
+    void groupsAndPanesAreSetApart_data()
     {
-        const HexLayout layout = layoutOf(136);
-        const int cw = kMetrics.charWidthPx;
-        QCOMPARE(layout.hexColumnXPx(1) - layout.hexColumnXPx(0), 3 * cw);
-        QCOMPARE(layout.hexColumnXPx(4) - layout.hexColumnXPx(3), 4 * cw);
+        QTest::addColumn<int>("charWidth");
+        QTest::newRow("7 px") << 7;
+        QTest::newRow("8 px") << 8;
+        QTest::newRow("9 px") << 9;
+    }
+    void groupsAndPanesAreSetApart()
+    {
+        QFETCH(int, charWidth);
+        HexLayout layout = layoutOf(136);
+        layout.setMetrics({charWidth, 16, 12});
+        const int cw = charWidth;
+        const int byteGap = layout.hexColumnXPx(1) - layout.hexColumnXPx(0) - 2 * cw;
+        const int groupGap = layout.hexColumnXPx(4) - layout.hexColumnXPx(3) - 2 * cw;
+        const int paneGap = layout.charColumnXPx(0) - layout.hexPaneEndXPx();
+        QCOMPARE(layout.hexNibbleXPx(0, 1) - layout.hexNibbleXPx(0, 0), cw);
+        QVERIFY(byteGap > 0);
+        QVERIFY(groupGap > byteGap);
+        QVERIFY(paneGap > groupGap);
+        for (int column = 1; column < 16; ++column) {
+            const int step = layout.hexColumnXPx(column) - layout.hexColumnXPx(column - 1) - 2 * cw;
+            QCOMPARE(step, column % 4 == 0 ? groupGap : byteGap);
+        }
         QCOMPARE(layout.groupOf(3), 0);
         QCOMPARE(layout.groupOf(4), 1);
-        QVERIFY(layout.hexColumnXPx(0) >= layout.gutterWidthPx());
-        QVERIFY(layout.charColumnXPx(0) > layout.hexPaneEndXPx());
-        QVERIFY(layout.contentWidthPx() > layout.charColumnXPx(15));
+        // The offset text lies inside the gutter, the hex pane right of it.
+        QVERIFY(layout.gutterTextXPx() >= 0);
+        QVERIFY(layout.gutterTextXPx() + 4 * cw <= layout.gutterWidthPx());
+        QVERIFY(layout.hexColumnXPx(0) > layout.gutterWidthPx());
+        QCOMPARE(layout.hexPaneEndXPx(), layout.hexColumnXPx(15) + 2 * cw);
+        QCOMPARE(layout.charColumnXPx(15) - layout.charColumnXPx(0), 15 * cw);
+        QVERIFY(layout.contentWidthPx() >= layout.charColumnXPx(15) + cw);
+    }
+
+    // With the character cell of a 13-pixel fixed font (8 pixels), a row of
+    // 16 bytes with its gutter and characters fits 565 pixels.
+    void sixteenBytesFitANarrowWindow_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::newRow("ROYL record") << qint64(136);
+        QTest::newRow("legacy record") << qint64(116);
+    }
+    void sixteenBytesFitANarrowWindow()
+    {
+        QFETCH(qint64, size);
+        QVERIFY(layoutOf(size).contentWidthPx() <= 565);
     }
 
     // Every byte's own cell hits that byte, in both panes and from any first

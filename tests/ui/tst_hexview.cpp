@@ -498,17 +498,82 @@ private slots:
         QToolTip::hideText();
     }
 
-    // Below the step list the view is 190 pixels high: a 136-byte record
-    // shows whole, without scrolling.
-    void recordFitsTheWindowsHeight()
+    // Below the step list the view is as wide as the window (567 pixels at
+    // its first size) and 190 pixels high: a record shows whole, gutter,
+    // ruler, every row, all 16 columns and the character pane, with no scroll
+    // bar, in the font the view really uses.
+    void recordFitsTheWindow_data()
     {
-        LoadedView loaded;
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QSize>("shownFirst");
+        QTest::newRow("ROYL record") << kRecordSize << QSize();
+        QTest::newRow("legacy record") << qint64(116) << QSize();
+        // Scroll bars that a small size needed must not keep each other
+        // shown once the view has grown.
+        QTest::newRow("after a small size") << kRecordSize << QSize(200, 80);
+        QTest::newRow("after a little narrower") << kRecordSize << QSize(550, 190);
+    }
+    void recordFitsTheWindow()
+    {
+        constexpr int kWidth = 567;
+        constexpr int kHeight = 190;
+        QFETCH(qint64, size);
+        LoadedView loaded(size);
         HexView& view = loaded.view;
-        view.resize(view.sizeHint().width(), 190);
+        QCOMPARE(view.font().pixelSize(), HexView::kFontPixelSize);
+        const HexLayout& layout = view.hexLayout();
+        const int frame = 2 * view.frameWidth();
+        QVERIFY2(layout.contentWidthPx() <= kWidth - frame, qPrintable(QString::number(layout.contentWidthPx())));
+        QVERIFY(layout.rowYPx(layout.rowCount(), 0) <= kHeight - frame);
+        QVERIFY(view.sizeHint().width() <= kWidth);
+        QVERIFY(view.sizeHint().height() <= kHeight);
+
+        QFETCH(QSize, shownFirst);
+        if (shownFirst.isValid()) {
+            view.resize(shownFirst);
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+        }
+        view.resize(kWidth, kHeight);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTRY_COMPARE(view.viewport()->height(), kHeight - frame);
         QCOMPARE(view.verticalScrollBar()->maximum(), 0);
-        QVERIFY(view.viewport()->rect().contains(view.byteRect(kRecordSize - 1, HexPane::Chars)));
+        QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
+        QVERIFY(!view.verticalScrollBar()->isVisible());
+        QVERIFY(!view.horizontalScrollBar()->isVisible());
+        const QRect viewport = view.viewport()->rect();
+        QVERIFY(viewport.width() >= layout.contentWidthPx());
+        for (const qint64 offset : {qint64(0), qint64(15), size - size % 16, size - 1}) {
+            QVERIFY2(viewport.contains(view.byteRect(offset, HexPane::Hex)), qPrintable(QString::number(offset)));
+            QVERIFY2(viewport.contains(view.byteRect(offset, HexPane::Chars)), qPrintable(QString::number(offset)));
+        }
+    }
+
+    // The size hint holds the rows up to ten (ten when empty) and a whole
+    // row; it makes room for the vertical scroll bar only when that is needed.
+    void sizeHintFollowsTheRows_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("scrollBar");
+        QTest::newRow("empty") << qint64(0) << 10 << false;
+        QTest::newRow("ROYL record") << kRecordSize << 9 << false;
+        QTest::newRow("ten rows") << qint64(160) << 10 << false;
+        QTest::newRow("1 MiB") << qint64(1 << 20) << 10 << true;
+    }
+    void sizeHintFollowsTheRows()
+    {
+        QFETCH(qint64, size);
+        QFETCH(int, rows);
+        QFETCH(bool, scrollBar);
+        HexView view;
+        view.setSizeUnlocked(size);
+        const HexLayout& layout = view.hexLayout();
+        const int frame = 2 * view.frameWidth();
+        const int bar = scrollBar ? view.verticalScrollBar()->sizeHint().width() : 0;
+        QCOMPARE(view.sizeHint(), QSize(layout.contentWidthPx() + frame + bar,
+                                        layout.rulerHeightPx() + rows * layout.metrics().lineHeightPx + frame));
     }
 
     // Typing a byte repaints its row, however large the buffer.

@@ -1,0 +1,99 @@
+#include "ui/RecoveryLeftover.h"
+
+#include "model/Messages.h"
+#include "ui/DisplayText.h"
+#include "ui/RecoveryCopy.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+// The copies' names in the folder, from the copies and from their locks.
+std::set<QString> copyNames(const QDir& dir)
+{
+    const QString suffix = QLatin1String(RecoveryCopy::kSuffix);
+    const QString lockSuffix = suffix + QLatin1String(RecoveryCopy::kLockSuffix);
+    std::set<QString> names;
+    for (const QString& name : dir.entryList({QStringLiteral("script-*") + suffix}, QDir::Files | QDir::Hidden))
+        names.insert(name);
+    for (const QString& name : dir.entryList({QStringLiteral("script-*") + lockSuffix}, QDir::Files | QDir::Hidden))
+        names.insert(name.chopped(qsizetype(sizeof RecoveryCopy::kLockSuffix) - 1));
+    return names;
+}
+
+// The copy's lock, when no running editor holds it.
+std::unique_ptr<QLockFile> claim(const QString& copyPath)
+{
+    auto lock = std::make_unique<QLockFile>(copyPath + QLatin1String(RecoveryCopy::kLockSuffix));
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
+}
+} // namespace
+
+std::vector<std::unique_ptr<RecoveryLeftover>> RecoveryLeftover::claimAll(const QString& folder,
+                                                                         const QString& ownCopy)
+{
+    std::vector<std::unique_ptr<RecoveryLeftover>> found;
+    if (folder.isEmpty())
+        return found;
+    const QDir dir(folder);
+    const QString own = QFileInfo(ownCopy).absoluteFilePath();
+    for (const QString& name : copyNames(dir)) {
+        const QString path = dir.absoluteFilePath(name);
+        if (path == own)
+            continue;
+        std::unique_ptr<QLockFile> lock = claim(path);
+        if (!lock)
+            continue;
+        if (!QFileInfo::exists(path))
+            continue; // the lock alone: dropped, so removed
+        found.push_back(std::make_unique<RecoveryLeftover>(path, std::move(lock)));
+    }
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return QFileInfo(a->path()).lastModified() > QFileInfo(b->path()).lastModified();
+    });
+    return found;
+}
+
+RecoveryLeftover::RecoveryLeftover(QString path, std::unique_ptr<QLockFile> lock)
+    : m_path(std::move(path)), m_lock(std::move(lock))
+{
+}
+
+RecoveryLeftover::~RecoveryLeftover()
+{
+    if (m_lock)
+        m_lock->unlock();
+}
+
+RecoveryLeftover::Contents RecoveryLeftover::read() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, file.errorString()};
+    const QString damaged = qtText(pst::msg::kRecoveryCopyDamaged);
+    if (file.size() > kMaxSize)
+        return {std::nullopt, damaged};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, file.errorString()};
+    std::optional<pst::EditorSnapshot> snapshot = pst::decodeSnapshot(
+        pst::ByteView(reinterpret_cast<const pst::Byte*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
+    if (!snapshot)
+        return {std::nullopt, damaged};
+    return {std::move(snapshot), {}};
+}
+
+void RecoveryLeftover::remove()
+{
+    QFile::remove(m_path);
+    if (m_lock)
+        m_lock->unlock();
+    m_lock.reset();
+}
