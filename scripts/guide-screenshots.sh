@@ -13,9 +13,10 @@
 # Needs xvfb, xdotool, pngquant and optipng (scripts/deps.sh installs them;
 # pngquant reduces the colours where no difference shows, optipng packs the
 # files tighter). Builds what it needs. The window opens at its first-start
-# place and design size on a screen of that size, with a fresh settings
-# folder, in a scratch copy of the sample set, so the pictures do not depend
-# on this machine's stored placement or folders. The points the mouse goes
+# place and design size on a screen of that size, with fresh settings and
+# data folders, in a scratch copy of the sample set, so the pictures do not
+# depend on this machine's stored placement, recovery copies or folders, and
+# the run leaves nothing behind. The points the mouse goes
 # to are set below; move them if the window's layout changes.
 set -eu
 cd "$(dirname "$0")/.."
@@ -29,13 +30,13 @@ CONFIG=$(mktemp -d)
 SAMPLES=${TMPDIR:-/tmp}/pstedit-samples
 rm -rf "$SAMPLES" && mkdir -p "$SAMPLES" && cp build/examples/* "$SAMPLES"/
 trap 'rm -rf "$CONFIG" "$SAMPLES"' EXIT
-export XDG_CONFIG_HOME="$CONFIG" OUT PSTEDIT="$PWD/build/ui/pstedit" GRAB="$PWD/build/ui/grab_screen"
+export XDG_CONFIG_HOME="$CONFIG/config" XDG_DATA_HOME="$CONFIG/data" OUT PSTEDIT="$PWD/build/ui/pstedit" GRAB="$PWD/build/ui/grab_screen"
 cd "$SAMPLES"
 xvfb-run -a -s "-screen 0 567x716x24" sh -eu -c '
   # A row of the step list, and the byte at 0x48 (GOTO_ON_SUCCES) in the
   # hex view, in screen pixels of the window at its design size.
   ROW_X=150 ROW_Y=95
-  BYTE_X=265 BYTE_Y=525
+  BYTE_X=240 BYTE_Y=525
 
   shot() { sleep "$2"; "$GRAB" "$OUT/$1"; }
 
