@@ -1,67 +1,97 @@
 #include "cli/HelpText.h"
 
 #include "cli/CommandTable.h"
+#include "cli/ManPage.h"
+#include "cli/PlainHelp.h"
 
 namespace pst::cli {
 
 namespace {
 
-constexpr std::size_t kHelpColumn = 24;
+constexpr char kPackage[] = "pstedit";
 
-std::string helpLine(std::string_view usage, std::string_view help)
+HelpSection options()
 {
-    std::string line = "  " + std::string(usage);
-    line += line.size() < kHelpColumn ? std::string(kHelpColumn - line.size(), ' ') : "  ";
-    return line + std::string(help) + "\n";
+    return {"Options",
+            24,
+            {item("--catalogs DIR", "the folder of ModDescr.ini, Errors.ini and SCRIPTS.INI (default: the folder of "
+                                    "the pstool program; when none of the three lies there, the installed catalogs "
+                                    "folder ../share/pstedit/catalogs beside it)"),
+             item("--keep-going", "after an error, go on with the next command (without it the first error ends "
+                                  "the run)"),
+             item("--help", "display this help and exit"),
+             item("--version", "output version information and exit"),
+             paragraph("They come before the first command; each may be given more than once (the last "
+                       "--catalogs counts).")}};
 }
 
-std::string commandUsage(const CommandSpec& c)
+HelpSection commands()
 {
-    return c.argument.empty() ? std::string(c.name) : std::string(c.name) + " " + std::string(c.argument);
+    HelpSection section{"Commands", 24, {}};
+    for (const CommandSpec& c : allCommands()) {
+        const std::string usage =
+            c.argument.empty() ? std::string(c.name) : std::string(c.name) + " " + std::string(c.argument);
+        section.blocks.push_back(item(usage, std::string(c.help)));
+    }
+    section.blocks.push_back(paragraph("A command takes the next word as its argument, whatever it looks like. ID "
+                                       "and OFFSET are hexadecimal, N is decimal; FILE must not be empty."));
+    return section;
+}
+
+HelpSection output()
+{
+    return {"Output",
+            24,
+            {paragraph("--print writes one JSON object on one line: title, layout (royl, legacy32, legacy28), "
+                       "recordSize, maxStepCount, imageSize, modId, selected (1-based, 0 for none), status, family, "
+                       "custom, steps [{id, description, icon (null, 1 passed, 2 failed, 3 no result), record "
+                       "(lower-case hex)}], modified."),
+             paragraph("--check writes one finding a line, nothing when there is none:"),
+             verbatim("checksum: invalid for layout L"),
+             verbatim("step S: FIELD = V points past the end (N steps)"),
+             paragraph("Messages of the window go to standard error as \"pstool: <text>\" and the run goes on; "
+                       "errors as \"pstool: error: <text>\"."),
+             paragraph("Example: upgrade every module of a folder and export each as a TREX script:"),
+             verbatim("for f in modules/*.rpm; do"),
+             verbatim("  pstool --load \"$f\" --upgrade --save \"$f\" --export-trex \"${f%.rpm}.trx\""),
+             verbatim("done")}};
+}
+
+HelpSection exitStatus()
+{
+    return {"Exit status",
+            6,
+            {item("0", "no error and no message"),
+             item("1", "an error"),
+             item("2", "a usage error, reported before anything runs"),
+             item("3", "messages or --check findings, but no error")}};
 }
 
 } // namespace
 
-std::string helpText()
+HelpDocument pstoolHelp()
 {
-    std::string text =
-        "Usage: pstool [--catalogs DIR] [--keep-going] COMMAND...\n"
-        "       pstool --help | --version\n"
-        "\n"
-        "Runs the commands left to right on one editor state (one module image, one\n"
-        "step list with a selection, the module id box, the Step box), as a user\n"
-        "would at the window. Every file dialog is answered from the command line.\n"
-        "It starts as a window just shown: nothing loaded, module id 28, Step checked,\n"
-        "the family box holding the first family of SCRIPTS.INI (else \"Work\").\n"
-        "\n"
-        "Global options (before the first command):\n";
-    text += helpLine("--catalogs DIR", "folder of ModDescr.ini, Errors.ini and SCRIPTS.INI");
-    text += helpLine("", "(default: the folder of the pstool executable)");
-    text += helpLine("--keep-going", "after an error, go on with the next command");
-    text += "\nCommands:\n";
-    for (const CommandSpec& c : allCommands())
-        text += helpLine(commandUsage(c), c.help);
-    text +=
-        "\n"
-        "--print writes one JSON object on one line: title, layout (royl, legacy32,\n"
-        "legacy28), recordSize, maxStepCount, imageSize, modId, selected (1-based, 0 for\n"
-        "none), status, family, custom, steps [{id, description, icon (null, 1 passed,\n"
-        "2 failed, 3 no result), record (lower-case hex)}], modified.\n"
-        "--check writes one finding a line, nothing when there is none:\n"
-        "  checksum: invalid for layout L\n"
-        "  step S: FIELD = V points past the end (N steps)\n"
-        "\n"
-        "Messages go to standard error as \"pstool: <text>\", errors as\n"
-        "\"pstool: error: <text>\"; without --keep-going the first error ends the run.\n"
-        "\n"
-        "Exit status: 0 no error and no message; 3 messages or --check findings but no\n"
-        "error; 1 an error; 2 a usage error (reported before anything runs).\n";
-    return text;
+    return {"pstool",
+            "Run the self scan script editor's commands on module files, without a window",
+            {"[--catalogs DIR] [--keep-going] COMMAND...", "--help | --version"},
+            {"Runs the commands left to right on one editor state (one module image, one step list with a "
+             "selection, the module id box, the Step box), as a user would at the window. Every file dialog is "
+             "answered from the command line.",
+             "It starts as a window just shown: nothing loaded, module id 28, Step checked, the family box holding "
+             "the first family of SCRIPTS.INI (else \"Work\")."},
+            {options(), commands(), output(), exitStatus()},
+            "The user guide, guide.md, with worked examples, and pstool.md, the full reference, are in the "
+            "documentation folder of pstedit (share/doc/pstedit)."};
 }
+
+std::string helpText() { return renderPlainHelp(pstoolHelp()); }
 
 std::string versionText()
 {
-    return "pstool " PST_VERSION "\n";
+    return std::string("pstool (") + kPackage + ") " PST_VERSION "\n"
+           "This program comes with NO WARRANTY, to the extent permitted by law.\n";
 }
+
+std::string manPageText() { return renderManPage(pstoolHelp(), std::string(kPackage) + " " PST_VERSION); }
 
 } // namespace pst::cli

@@ -28,7 +28,7 @@ int pstoolMain(const std::vector<std::string>& args, std::ostream& out, std::ost
     try {
         line = parseCommandLine(args);
     } catch (const UsageError& e) {
-        err << "pstool: usage: " << e.what() << std::endl;
+        err << "pstool: usage: " << e.what() << "\nTry 'pstool --help' for more information." << std::endl;
         return toInt(ExitStatus::Usage);
     }
     if (line.mode == CommandLine::Mode::Help)

@@ -7,7 +7,8 @@ PACKAGES="build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
-  xvfb xauth fonts-dejavu-core"
+  xvfb xauth fonts-dejavu-core xdotool pngquant optipng
+  dpkg-dev"
 
 missing=""
 for p in $PACKAGES; do

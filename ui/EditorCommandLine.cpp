@@ -52,16 +52,32 @@ QString editorHelpText()
         "Edit the self scan script of a drive's firmware module file (*.rpm).\n"
         "With FILE, load it as the Load button would with FILE chosen.\n"
         "\n"
+        "Options:\n"
         "      --quit-after-first-paint  quit as soon as the window has been painted\n"
         "                                (for timing the start)\n"
         "      --help                    display this help and exit\n"
         "      --version                 output version information and exit\n"
         "\n"
-        "Qt's own options, such as -platform offscreen, are accepted too.\n"
-        "ModDescr.ini, Errors.ini and SCRIPTS.INI are read from the program's folder.\n");
+        "Qt's own options, such as -platform offscreen, are accepted too; \"--\" ends\n"
+        "the options, so that FILE may start with a dash.\n"
+        "\n"
+        "ModDescr.ini, Errors.ini and SCRIPTS.INI are read from the program's folder;\n"
+        "when none of them lies there, from ../share/pstedit/catalogs beside it.\n"
+        "\n"
+        "Exit status:\n"
+        "  0   the window was closed\n"
+        "  2   a usage error\n"
+        "\n"
+        "The user guide, guide.md, is in the documentation folder of pstedit\n"
+        "(share/doc/pstedit).\n");
 }
 
-QString editorVersionText() { return QStringLiteral("pstedit %1\n").arg(QLatin1String(PST_VERSION)); }
+QString editorVersionText()
+{
+    return QStringLiteral("pstedit %1\n"
+                          "This program comes with NO WARRANTY, to the extent permitted by law.\n")
+        .arg(QLatin1String(PST_VERSION));
+}
 
 std::optional<CommandLineExit> informationRequest(const QStringList& arguments)
 {

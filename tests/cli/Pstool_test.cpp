@@ -18,6 +18,8 @@ using nlohmann::ordered_json;
 
 namespace {
 
+const std::string kTryHelp = "Try 'pstool --help' for more information.\n";
+
 std::string asText(const Bytes& b) { return std::string(b.begin(), b.end()); }
 Bytes asBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
@@ -232,12 +234,12 @@ TEST_F(Pstool, UsageErrorsComeBeforeAnythingRuns)
     ProgramResult r = run({"--load", "m.rpm", "--save", "out.rpm", "--select", "x"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "pstool: usage: --select: expected a row number, got 'x'\n");
+    EXPECT_EQ(r.err, "pstool: usage: --select: expected a row number, got 'x'\n" + kTryHelp);
     EXPECT_FALSE(dir.exists("out.rpm"));
 
     r = runProgram(PSTOOL_PATH, {}, dir.path());
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "pstool: usage: no command given\n");
+    EXPECT_EQ(r.err, "pstool: usage: no command given\n" + kTryHelp);
 }
 
 TEST_F(Pstool, DropsAStepTextFileIntoTheTemplateModule)
@@ -283,12 +285,16 @@ TEST_F(Pstool, HelpAndVersionGoToStandardOutput)
     ProgramResult r = runProgram(PSTOOL_PATH, {"--help"}, dir.path());
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out.rfind("Usage: pstool [--catalogs DIR] [--keep-going] COMMAND...\n", 0), 0u);
+    EXPECT_EQ(r.out.rfind("Usage: pstool [--catalogs DIR] [--keep-going] COMMAND...\n"
+                          "  or:  pstool --help | --version\n",
+                          0),
+              0u);
     for (const char* part : {"  --poke OFFSET=HEX", "  checksum: invalid for layout L\n",
-                             "  step S: FIELD = V points past the end (N steps)\n", "1 an error; 2 a usage error"})
+                             "  step S: FIELD = V points past the end (N steps)\n", "\n  2   a usage error"})
         EXPECT_NE(r.out.find(part), std::string::npos) << part;
 
     r = runProgram(PSTOOL_PATH, {"--version"}, dir.path());
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "pstool " PST_VERSION "\n");
+    EXPECT_EQ(r.out.rfind("pstool (pstedit) " PST_VERSION "\n", 0), 0u);
+    EXPECT_NE(r.out.find("NO WARRANTY"), std::string::npos);
 }

@@ -87,11 +87,15 @@ private slots:
         QTemporaryDir home;
         const Run version = runPstedit({QStringLiteral("--version")}, home.path(), false);
         QCOMPARE(version.status, 0);
-        QCOMPARE(version.out, QStringLiteral("pstedit %1\n").arg(QLatin1String(PST_VERSION)));
+        QCOMPARE(version.out, editorVersionText());
+        QVERIFY(version.out.startsWith(QStringLiteral("pstedit %1\n").arg(QLatin1String(PST_VERSION))));
+        QVERIFY(version.out.contains(QStringLiteral("NO WARRANTY")));
         const Run help = runPstedit({QStringLiteral("m.rpm"), QStringLiteral("--help")}, home.path(), false);
         QCOMPARE(help.status, 0);
         QCOMPARE(help.out, editorHelpText());
         QVERIFY(help.out.startsWith(QStringLiteral("Usage: pstedit [OPTION]... [FILE]\n")));
+        for (const QString& line : help.out.split(QLatin1Char('\n')))
+            QVERIFY2(line.size() <= 79, qPrintable(line)); // fits a terminal
         QVERIFY(help.err.isEmpty());
         // After "--" it is a file name.
         QVERIFY(!informationRequest({QStringLiteral("--"), QStringLiteral("--help")}));
