@@ -9,6 +9,7 @@
 #   hex-tooltip.png the hex view's tooltip over GOTO_ON_SUCCES
 #   e6-dialog.png   the open dialog that "Create Selfscan Script from E6"
 #                   shows for module E6
+#   inspector.png   the window with the field inspector open (F2)
 #
 # Needs xvfb, xdotool, pngquant and optipng (scripts/deps.sh installs them;
 # pngquant reduces the colours where no difference shows, optipng packs the
@@ -65,7 +66,20 @@ xvfb-run -a -s "-screen 0 567x716x24" sh -eu -c '
   xdotool search --onlyvisible --name "^Open\$" windowsize 567 420 windowmove 0 150
   shot e6-dialog.png 1
 '
-for f in window step-menu hex-tooltip e6-dialog; do
+# The inspector widens the window by its own width: a wider screen, and the
+# inspector remembered as open so that the window starts with it.
+mkdir -p "$XDG_CONFIG_HOME"
+printf '[TfmScript]\nFieldInspector=1\nFieldInspectorWidth=540\n' > "$XDG_CONFIG_HOME/pstedit.conf"
+xvfb-run -a -s "-screen 0 1107x716x24" sh -eu -c '
+  "$PSTEDIT" script-royl-28.rpm 2>/dev/null &
+  pid=$!
+  trap "kill $pid 2>/dev/null || true" EXIT
+  sleep 3
+  xdotool mousemove 1100 10
+  sleep 0.5
+  "$GRAB" "$OUT/inspector.png"
+'
+for f in window step-menu hex-tooltip e6-dialog inspector; do
   pngquant --quality=85-100 --speed 1 --strip --force --output "$OUT/$f.png" "$OUT/$f.png"
   optipng -quiet -o5 "$OUT/$f.png"
 done
