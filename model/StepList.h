@@ -4,6 +4,7 @@
 // 0 is step 1. Every change is reported to one observer, before and after, so
 // that a view model can mirror it row by row.
 
+#include "model/SharedText.h"
 #include "model/StepRecord.h"
 
 #include <string>
@@ -11,10 +12,11 @@
 
 namespace pst {
 
+// The description is shared: rows of the same test keep one copy of its text.
 struct StepRow {
     StepRecord record;
     std::string caption;
-    std::string description;
+    SharedText description;
     StepIcon icon = StepIcon::None;
 
     friend bool operator==(const StepRow&, const StepRow&) = default;
@@ -71,7 +73,7 @@ public:
     void clear() { reset({}); }
 
     void setCaption(int i, std::string caption);
-    void setDescription(int i, std::string description);
+    void setDescription(int i, SharedText description);
     void setIcon(int i, StepIcon icon);
     void setRecord(int i, StepRecord record);
 
