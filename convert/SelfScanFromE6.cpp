@@ -176,28 +176,33 @@ void addFixedSteps(Editor& editor, const std::array<FixedStep, N>& steps)
 
 // --- the copied tests ------------------------------------------------------------
 
-// Copied tests repeat a few hundred ids: each description is looked up once
-// and its text shared by the rows of that id.
-class DescriptionsById {
+// Copied tests repeat a few hundred ids: each caption and description is
+// made once and its text shared by the rows of that id.
+class TextsById {
 public:
-    explicit DescriptionsById(const IniFile& modDescr) : m_modDescr(modDescr) {}
+    struct Texts {
+        SharedText caption;
+        SharedText description;
+    };
 
-    const SharedText& operator()(std::uint16_t testId)
+    explicit TextsById(const IniFile& modDescr) : m_modDescr(modDescr) {}
+
+    const Texts& operator()(std::uint16_t testId)
     {
         auto [it, added] = m_texts.try_emplace(testId);
         if (added)
-            it->second = StepDescription(m_modDescr, testId);
+            it->second = {hexUpper(testId), StepDescription(m_modDescr, testId)};
         return it->second;
     }
 
 private:
     const IniFile& m_modDescr;
-    std::unordered_map<std::uint16_t, SharedText> m_texts;
+    std::unordered_map<std::uint16_t, Texts> m_texts;
 };
 
 // The copy overwrites the inserted row in place: its record already has the
 // size in use.
-void addCopiedTest(Editor& editor, ByteView test, DescriptionsById& descriptions)
+void addCopiedTest(Editor& editor, ByteView test, TextsById& texts)
 {
     const int row = insertStep(editor);
     if (row == StepList::kNone)
@@ -210,8 +215,9 @@ void addCopiedTest(Editor& editor, ByteView test, DescriptionsById& descriptions
     const std::uint16_t id = rec.testId();
     if (takesPostAction(id))
         rec.setPostAction(2);
-    target.caption = hexUpper(id);
-    target.description = descriptions(id);
+    const TextsById::Texts& shown = texts(id);
+    target.caption = shown.caption;
+    target.description = shown.description;
     editor.steps().recordChanged(row);
 }
 
@@ -221,14 +227,14 @@ void copyTests(Editor& editor, ModuleImage& e6, const TestList& list)
     const std::uint32_t count = ReadU32(e6);
     seekInside(e6, list.firstTestOffset);
     const auto modDescr = editor.catalogs().modDescr();
-    DescriptionsById descriptions(*modDescr);
+    TextsById texts(*modDescr);
     ThrottledPump pump(&editor.host());
     std::array<Byte, kTestRecordSize> test{};
     for (std::uint32_t i = 0; i < count && !inTail(e6); ++i) {
         e6.read(test);
         if (getU16(test, field::TEST_ID) == 0)
             break;
-        addCopiedTest(editor, test, descriptions);
+        addCopiedTest(editor, test, texts);
         pump.tickNow();
     }
 }

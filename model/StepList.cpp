@@ -71,7 +71,7 @@ void StepList::reset(std::vector<StepRow> rows)
     notify().listReset();
 }
 
-void StepList::setCaption(int i, std::string caption)
+void StepList::setCaption(int i, SharedText caption)
 {
     if (!valid(i))
         return;

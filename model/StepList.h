@@ -12,10 +12,11 @@
 
 namespace pst {
 
-// The description is shared: rows of the same test keep one copy of its text.
+// Caption and description are shared texts: the rows of one test keep one
+// copy of each, and moving a row moves two pointers.
 struct StepRow {
     StepRecord record;
-    std::string caption;
+    SharedText caption;
     SharedText description;
     StepIcon icon = StepIcon::None;
 
@@ -72,7 +73,7 @@ public:
     // Removes all rows.
     void clear() { reset({}); }
 
-    void setCaption(int i, std::string caption);
+    void setCaption(int i, SharedText caption);
     void setDescription(int i, SharedText description);
     void setIcon(int i, StepIcon icon);
     void setRecord(int i, StepRecord record);

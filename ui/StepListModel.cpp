@@ -34,7 +34,7 @@ QVariant StepListModel::data(const QModelIndex& index, int role) const
 
 QVariant StepListModel::displayData(const pst::StepRow& row, int column) const
 {
-    return toDisplay(column == IdColumn ? row.caption : row.description.str());
+    return toDisplay(column == IdColumn ? row.caption : row.description);
 }
 
 QVariant StepListModel::foregroundData(const pst::StepRow& row) const
