@@ -13,7 +13,6 @@
 #include "ui/MainWindow.h"
 #include "ui/StepListView.h"
 
-#include <QtCore/QElapsedTimer>
 #include <QtCore/QFile>
 #include <QtCore/QSettings>
 #include <QtWidgets/QTreeView>
@@ -83,7 +82,7 @@ void LoadFigures::prepareStrings()
     m_descriptions = displayStrings(m_descriptionTexts);
 }
 
-double LoadFigures::windowLoadMs()
+Timing LoadFigures::windowLoad()
 {
     auto prompts = std::make_unique<BenchPrompts>();
     BenchPrompts& said = *prompts;
@@ -96,24 +95,22 @@ double LoadFigures::windowLoadMs()
     PaintWaiter shown(&window);
     window.show();
     if (!shown.wait())
-        return -1;
+        return {};
 
     PaintWaiter painted(window.lvScript()->viewport());
-    QElapsedTimer timer;
-    timer.start();
+    const Stopwatch clock;
     window.loadFile(m_module);
     const bool ok = painted.wait();
-    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    const Timing took = clock.elapsed();
     m_listSize = window.lvScript()->size();
     if (!ok || said.failed || window.editor().steps().size() != kSteps)
-        return -1;
-    return ms;
+        return {};
+    return took;
 }
 
-double LoadFigures::baselineMs(bool convertTexts)
+Timing LoadFigures::baseline(bool convertTexts)
 {
-    QElapsedTimer timer;
-    timer.start();
+    const Stopwatch clock;
     auto model = convertTexts
         ? std::make_unique<BaselineTableModel>(displayStrings(m_idTexts), displayStrings(m_descriptionTexts))
         : std::make_unique<BaselineTableModel>(m_ids, m_descriptions);
@@ -123,7 +120,7 @@ double LoadFigures::baselineMs(bool convertTexts)
     PaintWaiter painted(view.viewport());
     view.show();
     const bool ok = painted.wait();
-    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    const Timing took = clock.elapsed();
     view.setModel(nullptr);
-    return ok ? ms : -1;
+    return ok ? took : Timing{};
 }

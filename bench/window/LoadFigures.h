@@ -11,6 +11,8 @@
 // the clock starts, is given too: it is the part of the load that no model
 // can avoid.
 
+#include "Stopwatch.h"
+
 #include <QtCore/QList>
 #include <QtCore/QSize>
 #include <QtCore/QString>
@@ -27,13 +29,13 @@ public:
     LoadFigures();
     bool valid() const { return m_dir.isValid(); }
 
-    // Milliseconds from the call of loadFile on a shown, empty window to the
-    // end of the list's next paint; negative when the load failed.
-    double windowLoadMs();
-    // Milliseconds from the texts to the end of the view's first paint, the
-    // view as large as the window's list: with `convertTexts`, the model's
-    // strings are made from the texts within the time, else beforehand.
-    double baselineMs(bool convertTexts);
+    // From the call of loadFile on a shown, empty window to the end of the
+    // list's next paint; failed when the load failed.
+    Timing windowLoad();
+    // From the texts to the end of the view's first paint, the view as large
+    // as the window's list: with `convertTexts`, the model's strings are
+    // made from the texts within the time, else beforehand.
+    Timing baseline(bool convertTexts);
 
 private:
     void writeFiles();

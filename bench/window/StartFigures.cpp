@@ -1,12 +1,11 @@
 #include "StartFigures.h"
 
-#include <QtCore/QElapsedTimer>
 #include <QtCore/QProcess>
 #include <QtCore/QProcessEnvironment>
 
 StartFigures::StartFigures() = default;
 
-double StartFigures::runMs(const QString& program, const QStringList& arguments)
+Timing StartFigures::run(const QString& program, const QStringList& arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -16,15 +15,14 @@ double StartFigures::runMs(const QString& program, const QStringList& arguments)
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
+    const Stopwatch clock;
     process.start(program, arguments);
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
-        return -1;
+        return {};
     }
-    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    const Timing took = clock.elapsed(true);
     const bool ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    return ok ? ms : -1;
+    return ok ? took : Timing{};
 }

@@ -5,6 +5,8 @@
 // on the offscreen platform with their settings in a folder of their own,
 // so the user's stored window placement is neither read nor changed.
 
+#include "Stopwatch.h"
+
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 #include <QtCore/QTemporaryDir>
@@ -13,9 +15,10 @@ class StartFigures {
 public:
     StartFigures();
 
-    // Milliseconds from starting `program` to its exit; negative when it
-    // could not be started, did not end within a minute or failed.
-    double runMs(const QString& program, const QStringList& arguments);
+    // From starting `program` to its exit, with the processor time the
+    // program took; failed when it could not be started, did not end within
+    // a minute or failed.
+    Timing run(const QString& program, const QStringList& arguments);
 
 private:
     QTemporaryDir m_config;
