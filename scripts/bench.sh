@@ -49,7 +49,7 @@ else
   echo "== start-up with hyperfine: not installed (apt-get install hyperfine); pst_window_bench's figures stand"
 fi
 
-echo "== ratios (medians; real = wall-clock time, cpu = processor time of the benchmark)"
+echo "== ratios (medians; real = wall-clock time, cpu = processor time of the program measured)"
 # Google Benchmark writes one field per line: "name": "...", "real_time": ...
 awk -v window="$OUT/window.txt" -v start="$OUT/start.csv" '
 function row(work, real, cpu, target) {
@@ -72,8 +72,9 @@ END {
   while ((getline line < window) > 0) {
     split(line, kv, ": "); sub(/ ms$/, "", kv[2]); win[kv[1]] = kv[2]
   }
+  # hyperfine: command,mean,stddev,median,user,system,min,max (seconds)
   while ((getline line < start) > 0) {
-    split(line, f, ","); if (f[1] != "command") hf[++nh] = f[4]
+    split(line, f, ","); if (f[1] != "command") { hf[++nh] = f[4]; hfcpu[nh] = f[5] + f[6] }
   }
   row("Work", "real", "cpu", "target")
   row("FixChecksum ROYL 16 MiB, throughput vs u32 sum", r2(real["BM_SumU32Baseline16M"], real["BM_FixChecksumRoyl16M"]),
@@ -98,11 +99,14 @@ END {
     label = (k == 1) ? "TREX export 100k vs buffered write, per byte" : "INI export 100k vs buffered write, per byte"
     row(label, r2(real[e] / bytes[e], real[b] / bytes[b]), r2(cpu[e] / bytes[e], cpu[b] / bytes[b]), "<= 5")
   }
-  row("Load 100k in the window vs QTreeView set up", r2(win["load100k_first_frame"], win["baseline_treeview100k_first_frame"]), "", "<= 1.5")
-  row("Load 100k in the window vs bare QTreeView", r2(win["load100k_first_frame"], win["bare_treeview100k_first_frame"]), "", "(for reference)")
-  row("Start of pstedit vs pst_minimal_qt", r2(win["start_first_frame"], win["baseline_minimal_qt_first_frame"]), "", "<= 1.5")
+  row("Load 100k in the window vs QTreeView set up", r2(win["load100k_first_frame"], win["baseline_treeview100k_first_frame"]),
+      r2(win["load100k_first_frame_cpu"], win["baseline_treeview100k_first_frame_cpu"]), "<= 1.5")
+  row("Load 100k in the window vs bare QTreeView", r2(win["load100k_first_frame"], win["bare_treeview100k_first_frame"]),
+      r2(win["load100k_first_frame_cpu"], win["bare_treeview100k_first_frame_cpu"]), "(for reference)")
+  row("Start of pstedit vs pst_minimal_qt", r2(win["start_first_frame"], win["baseline_minimal_qt_first_frame"]),
+      r2(win["start_first_frame_cpu"], win["baseline_minimal_qt_first_frame_cpu"]), "<= 1.5")
   if (nh == 2)
-    row("Start of pstedit vs pst_minimal_qt (hyperfine)", r2(hf[1], hf[2]), "", "<= 1.5")
+    row("Start of pstedit vs pst_minimal_qt (hyperfine)", r2(hf[1], hf[2]), r2(hfcpu[1], hfcpu[2]), "<= 1.5")
   row("Memory of a loaded 100k module vs record bytes", sprintf("%.2f", mem["BM_MemoryPerStep100k"]), "", "<= 3")
   printf "(%.0f bytes per step)\n", perstep["BM_MemoryPerStep100k"]
 }' "$OUT/core.json"
