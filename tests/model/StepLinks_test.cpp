@@ -62,8 +62,8 @@ std::vector<StepRecord> expected(const StepList& list, int first, Rule rule)
 TEST(StepLinks, RenumberingALongListFollowsTheRuleInEveryRecord)
 {
     const int n = kRows;
-    const auto insertRule = [n](std::uint16_t v) {
-        return (v != 0 && v != kNoStep && v < n - 1) ? static_cast<std::uint16_t>(v + 1) : v;
+    const auto insertRule = [](std::uint16_t v) {
+        return (v != 0 && v != kNoStep && v < kRows - 1) ? static_cast<std::uint16_t>(v + 1) : v;
     };
     const auto deleteRule = [](std::uint16_t v) {
         return (v != 0 && v != kNoStep) ? static_cast<std::uint16_t>(v - 1) : v;
