@@ -18,7 +18,7 @@ int insertStep(Editor& editor)
     return editor.steps().selected();
 }
 
-void writeStep(Editor& editor, int row, const StepRecord& record, std::string caption, std::string description)
+void writeStep(Editor& editor, int row, const StepRecord& record, SharedText caption, SharedText description)
 {
     StepList& steps = editor.steps();
     if (!steps.valid(row))

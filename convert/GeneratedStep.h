@@ -3,6 +3,8 @@
 // puts a template step behind the selected row and selects it; the generator
 // then overwrites the new row's record, caption and description.
 
+#include "model/SharedText.h"
+
 #include <cstdint>
 #include <string>
 
@@ -20,7 +22,7 @@ int insertStep(Editor& editor);
 
 // Gives `row` its record, caption and description, reported as one change.
 // Does nothing for a row that does not exist.
-void writeStep(Editor& editor, int row, const StepRecord& record, std::string caption, std::string description);
+void writeStep(Editor& editor, int row, const StepRecord& record, SharedText caption, SharedText description);
 
 // 1-based step number of a row, as links count: the row's own step, and the
 // step right behind it.

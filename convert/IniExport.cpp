@@ -12,39 +12,78 @@ constexpr std::size_t kMaxKeyDescription = 80;
 constexpr std::size_t kKeyWidth = 40;
 } // namespace
 
-std::string iniStepValue(const StepRecord& record)
+namespace {
+
+// The file is one buffer of several megabytes for a long script: every
+// piece is appended in place rather than built as a string first.
+void appendIniStepValue(std::string& out, const StepRecord& record)
 {
-    std::string value = hexUpper(record.testId()) + ',' + hexUpper(record.testArg());
+    appendHexUpper(out, record.testId());
+    out += ',';
+    appendHexUpper(out, record.testArg());
     const auto field = [&](std::uint32_t v) {
-        value += ',';
+        out += ',';
         if (v != 0)
-            value += hexUpper(v);
+            appendHexUpper(out, v);
     };
     for (int k = 1; k <= 16; ++k)
         field(record.param(k));
     field(record.postAction());
+}
+
+void appendIniStepKey(std::string& out, int stepNumber, std::string_view description)
+{
+    out += std::to_string(stepNumber);
+    out += ' ';
+    out += description.substr(0, kMaxKeyDescription);
+}
+
+void appendIniStepLine(std::string& out, int stepNumber, const StepRow& row)
+{
+    const std::size_t start = out.size();
+    appendIniStepKey(out, stepNumber, row.description);
+    if (out.size() - start < kKeyWidth)
+        out.append(kKeyWidth - (out.size() - start), ' ');
+    out += " = ";
+    appendIniStepValue(out, row.record);
+}
+
+// A line rarely needs more; the buffer grows if it does.
+constexpr std::size_t kLineEstimate = 96;
+
+} // namespace
+
+std::string iniStepValue(const StepRecord& record)
+{
+    std::string value;
+    appendIniStepValue(value, record);
     return value;
 }
 
 std::string iniStepKey(int stepNumber, std::string_view description)
 {
-    return std::to_string(stepNumber) + ' ' + std::string(description.substr(0, kMaxKeyDescription));
+    std::string key;
+    appendIniStepKey(key, stepNumber, description);
+    return key;
 }
 
 std::string iniStepLine(int stepNumber, const StepRow& row)
 {
-    std::string line = iniStepKey(stepNumber, row.description);
-    if (line.size() < kKeyWidth)
-        line.append(kKeyWidth - line.size(), ' ');
-    return line + " = " + iniStepValue(row.record);
+    std::string line;
+    appendIniStepLine(line, stepNumber, row);
+    return line;
 }
 
 std::string iniExchangeText(const StepList& steps)
 {
-    std::string out = "[" + std::string(kPstSequenceSection) + "]";
+    std::string out;
+    out.reserve(static_cast<std::size_t>(steps.size()) * kLineEstimate + 32);
+    out += '[';
+    out += kPstSequenceSection;
+    out += ']';
     out += kEol;
     for (int i = 0; i < steps.size(); ++i) {
-        out += iniStepLine(i + 1, steps.row(i));
+        appendIniStepLine(out, i + 1, steps.row(i));
         out += kEol;
     }
     return out;

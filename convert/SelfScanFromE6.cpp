@@ -1,6 +1,7 @@
 #include "convert/SelfScanFromE6.h"
 
 #include "convert/GeneratedStep.h"
+#include "catalogs/Catalogs.h"
 #include "convert/SourceModule.h"
 #include "model/Editor.h"
 #include "model/Hex.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <unordered_map>
 #include <utility>
 
 namespace pst {
@@ -174,19 +176,49 @@ void addFixedSteps(Editor& editor, const std::array<FixedStep, N>& steps)
 
 // --- the copied tests ------------------------------------------------------------
 
-void addCopiedTest(Editor& editor, ByteView test, const IniFile& modDescr)
+// Copied tests repeat a few hundred ids: each caption and description is
+// made once and its text shared by the rows of that id.
+class TextsById {
+public:
+    struct Texts {
+        SharedText caption;
+        SharedText description;
+    };
+
+    explicit TextsById(const IniFile& modDescr) : m_modDescr(modDescr) {}
+
+    const Texts& operator()(std::uint16_t testId)
+    {
+        auto [it, added] = m_texts.try_emplace(testId);
+        if (added)
+            it->second = {hexUpper(testId), StepDescription(m_modDescr, testId)};
+        return it->second;
+    }
+
+private:
+    const IniFile& m_modDescr;
+    std::unordered_map<std::uint16_t, Texts> m_texts;
+};
+
+// The copy overwrites the inserted row in place: its record already has the
+// size in use.
+void addCopiedTest(Editor& editor, ByteView test, TextsById& texts)
 {
     const int row = insertStep(editor);
     if (row == StepList::kNone)
         return;
-    StepRecord rec = editor.steps().row(row).record;
+    StepRow& target = editor.steps().editRow(row);
+    StepRecord& rec = target.record;
     rec.overwrite(0, test);
     if (rec.testArg() == 0)
         rec.setTestArg(1);
     const std::uint16_t id = rec.testId();
     if (takesPostAction(id))
         rec.setPostAction(2);
-    writeStep(editor, row, rec, hexUpper(id), StepDescription(modDescr, id));
+    const TextsById::Texts& shown = texts(id);
+    target.caption = shown.caption;
+    target.description = shown.description;
+    editor.steps().recordChanged(row);
 }
 
 void copyTests(Editor& editor, ModuleImage& e6, const TestList& list)
@@ -195,12 +227,14 @@ void copyTests(Editor& editor, ModuleImage& e6, const TestList& list)
     const std::uint32_t count = ReadU32(e6);
     seekInside(e6, list.firstTestOffset);
     const auto modDescr = editor.catalogs().modDescr();
+    TextsById texts(*modDescr);
     ThrottledPump pump(&editor.host());
+    std::array<Byte, kTestRecordSize> test{};
     for (std::uint32_t i = 0; i < count && !inTail(e6); ++i) {
-        const Bytes test = e6.read(kTestRecordSize);
+        e6.read(test);
         if (getU16(test, field::TEST_ID) == 0)
             break;
-        addCopiedTest(editor, test, *modDescr);
+        addCopiedTest(editor, test, texts);
         pump.tickNow();
     }
 }

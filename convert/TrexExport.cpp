@@ -2,6 +2,7 @@
 
 #include "convert/TextExport.h"
 #include "model/Editor.h"
+#include "model/Hex.h"
 
 namespace pst {
 
@@ -29,26 +30,10 @@ void appendLine(std::string& out, std::string_view line)
     out += kEol;
 }
 
-// Upper-case hexadecimal with at least `minDigits` digits.
-void appendHex(std::string& out, std::uint32_t v, int minDigits = 1)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    char digits[8];
-    int n = 0;
-    do {
-        digits[n++] = kDigits[v & 0xF];
-        v >>= 4;
-    } while (v != 0);
-    while (n < minDigits)
-        digits[n++] = '0';
-    while (n > 0)
-        out += digits[--n];
-}
-
 void appendPrefixedHex(std::string& out, std::uint32_t v)
 {
     out += "0x";
-    appendHex(out, v);
+    appendHexUpper(out, v);
 }
 
 void appendParameterValue(std::string& out, std::uint32_t v)
@@ -76,14 +61,14 @@ void appendTitle(std::string& out, const StepRow& row, bool ctrlForm)
     const std::size_t start = out.size();
     if (ctrlForm) {
         out += "====== Test ";
-        appendHex(out, r.testId(), 2);
+        appendHexUpper(out, r.testId(), 2);
         out += ',';
-        appendHex(out, r.testArg());
+        appendHexUpper(out, r.testArg());
         out += ',';
-        appendHex(out, r.param(1) & 0xFFFF, 2);
+        appendHexUpper(out, r.param(1) & 0xFFFF, 2);
         out += " ======";
     } else {
-        appendHex(out, r.testId(), 2);
+        appendHexUpper(out, r.testId(), 2);
         out += ' ';
         out += row.description;
     }

@@ -25,17 +25,20 @@ std::uint32_t sumWords(ByteView b, ThrottledPump& pump)
     return sum;
 }
 
+// The sum is taken modulo 256 as it goes: adding bytes into a byte lets the
+// compiler add sixteen or more at once, where widening each to 32 bits
+// first made the loop half as fast as a plain byte sum.
 std::uint8_t sumBytes(ByteView b, ThrottledPump& pump)
 {
     constexpr std::size_t kChunk = ThrottledPump::kStride;
-    std::uint32_t sum = 0;
+    std::uint8_t sum = 0;
     for (std::size_t start = 0; start < b.size(); start += kChunk) {
         const std::size_t end = std::min(b.size(), start + kChunk);
         for (std::size_t i = start; i < end; ++i)
-            sum += b[i];
+            sum = static_cast<std::uint8_t>(sum + b[i]);
         pump.tick(static_cast<unsigned>(end - start));
     }
-    return static_cast<std::uint8_t>(sum);
+    return sum;
 }
 
 } // namespace

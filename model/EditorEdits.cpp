@@ -8,6 +8,13 @@ namespace pst {
 
 namespace {
 constexpr std::uint16_t kTemplateTestId = 0x00DC;
+
+// Every inserted row shows the same caption: one text for all of them.
+const SharedText& templateCaption()
+{
+    static const SharedText caption = hex2(kTemplateTestId);
+    return caption;
+}
 } // namespace
 
 void Editor::miInsertClick()
@@ -26,7 +33,7 @@ void Editor::miInsertClick()
     rec.setParam(3, 0x0A);
     rec.setLinks(static_cast<std::uint16_t>(pos + 2));
     rec.setErrorCode(m_layout, kNoResult);
-    row.caption = hex2(kTemplateTestId);
+    row.caption = templateCaption();
     row.description = m_catalogs.LookupDesc(kTemplateTestId);
     m_steps.insert(pos, std::move(row));
     m_steps.select(pos);

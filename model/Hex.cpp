@@ -4,15 +4,24 @@ namespace pst {
 
 std::string hexUpper(std::uint64_t v, int minDigits)
 {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out;
+    appendHexUpper(out, v, minDigits);
+    return out;
+}
+
+void appendHexUpper(std::string& out, std::uint64_t v, int minDigits)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    char digits[16];
+    int n = 0;
     do {
-        out.insert(out.begin(), kDigits[v & 0xF]);
+        digits[n++] = kDigits[v & 0xF];
         v >>= 4;
     } while (v != 0);
-    if (static_cast<int>(out.size()) < minDigits)
-        out.insert(out.begin(), static_cast<std::size_t>(minDigits) - out.size(), '0');
-    return out;
+    if (minDigits > n)
+        out.append(static_cast<std::size_t>(minDigits - n), '0');
+    while (n > 0)
+        out += digits[--n];
 }
 
 std::optional<std::uint32_t> parseHex32(std::string_view text)

@@ -10,6 +10,8 @@ namespace pst {
 
 // Upper-case hexadecimal of v with at least minDigits digits (zero-padded).
 std::string hexUpper(std::uint64_t v, int minDigits = 1);
+// The same appended to `out`: long texts are built in one buffer.
+void appendHexUpper(std::string& out, std::uint64_t v, int minDigits = 1);
 
 // Test ids, module ids and error codes: at least two digits (DC, 3421, 05).
 inline std::string hex2(std::uint64_t v) { return hexUpper(v, 2); }

@@ -115,6 +115,11 @@ public:
             r.error = reason(EISDIR);
             return r;
         }
+        // A module of megabytes is read into one buffer of its size, not
+        // into one grown and copied a dozen times; the loop still reads to
+        // the end, for a file that changes meanwhile or reports no size.
+        if (st.st_size > 0)
+            r.bytes.reserve(static_cast<std::size_t>(st.st_size));
         Byte buf[1 << 16];
         for (;;) {
             const ssize_t n = ::read(fd, buf, sizeof buf);

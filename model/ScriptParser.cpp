@@ -24,12 +24,13 @@ ScriptHeader readHeader(const ModuleImage& image, std::size_t at)
     return h;
 }
 
-// Scripts repeat their test ids: look each one up once per parse.
+// Scripts repeat their test ids: look each one up once per parse, and let
+// the rows of one id share its caption and description.
 class TextsById {
 public:
     explicit TextsById(const IniFile& modDescr) : m_modDescr(modDescr) {}
 
-    const std::pair<std::string, std::string>& captionAndDescription(std::uint16_t testId)
+    const std::pair<SharedText, SharedText>& captionAndDescription(std::uint16_t testId)
     {
         std::int32_t& slot = m_slot[testId];
         if (slot < 0) {
@@ -42,7 +43,7 @@ public:
 private:
     const IniFile& m_modDescr;
     std::vector<std::int32_t> m_slot = std::vector<std::int32_t>(0x10000, -1);
-    std::vector<std::pair<std::string, std::string>> m_texts;
+    std::vector<std::pair<SharedText, SharedText>> m_texts;
 };
 
 } // namespace

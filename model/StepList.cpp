@@ -71,7 +71,7 @@ void StepList::reset(std::vector<StepRow> rows)
     notify().listReset();
 }
 
-void StepList::setCaption(int i, std::string caption)
+void StepList::setCaption(int i, SharedText caption)
 {
     if (!valid(i))
         return;
@@ -79,7 +79,7 @@ void StepList::setCaption(int i, std::string caption)
     notify().rowsChanged(i, i);
 }
 
-void StepList::setDescription(int i, std::string description)
+void StepList::setDescription(int i, SharedText description)
 {
     if (!valid(i))
         return;

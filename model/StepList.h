@@ -4,6 +4,7 @@
 // 0 is step 1. Every change is reported to one observer, before and after, so
 // that a view model can mirror it row by row.
 
+#include "model/SharedText.h"
 #include "model/StepRecord.h"
 
 #include <string>
@@ -11,10 +12,12 @@
 
 namespace pst {
 
+// Caption and description are shared texts: the rows of one test keep one
+// copy of each, and moving a row moves two pointers.
 struct StepRow {
     StepRecord record;
-    std::string caption;
-    std::string description;
+    SharedText caption;
+    SharedText description;
     StepIcon icon = StepIcon::None;
 
     friend bool operator==(const StepRow&, const StepRow&) = default;
@@ -70,8 +73,8 @@ public:
     // Removes all rows.
     void clear() { reset({}); }
 
-    void setCaption(int i, std::string caption);
-    void setDescription(int i, std::string description);
+    void setCaption(int i, SharedText caption);
+    void setDescription(int i, SharedText description);
     void setIcon(int i, StepIcon icon);
     void setRecord(int i, StepRecord record);
 

@@ -48,11 +48,13 @@ void StepListView::setModel(QAbstractItemModel* model)
     relayoutColumns();
 }
 
+// The header sizes the stretched Description column by itself; laying out
+// the rows again would only repeat, for every row of a long script, what the
+// load has just done.
 void StepListView::relayoutColumns()
 {
     header()->resizeSection(0, kIdColumnWidth);
     header()->setStretchLastSection(true);
-    doItemsLayout();
 }
 
 int StepListView::selectedRow() const

@@ -195,7 +195,7 @@ TEST_F(SampleSet, EachGeneratorMakesAScriptFromTheSampleModules)
         // Every id and ARCO code the generator wrote has its text in the catalogs.
         for (const StepRow& row : editor.steps().rows()) {
             EXPECT_NE(row.description, "") << row.caption;
-            EXPECT_FALSE(row.description.ends_with(" - ")) << row.caption;
+            EXPECT_FALSE(row.description.str().ends_with(" - ")) << row.caption;
         }
     }
 }

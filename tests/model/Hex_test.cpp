@@ -28,3 +28,22 @@ TEST(Hex, FiltersAndNamesUseAtLeastTwoDigits)
     EXPECT_EQ(hex2(0x5), "05");
     EXPECT_EQ(hex2(0x8001), "8001");
 }
+
+TEST(Hex, UpperCaseDigitsPaddedToTheMinimum)
+{
+    const struct {
+        std::uint64_t value;
+        int minDigits;
+        const char* text;
+    } cases[] = {
+        {0, 1, "0"},     {0, 2, "00"},       {0xDC, 1, "DC"},   {0xDC, 4, "00DC"}, {0x3421, 2, "3421"},
+        {0xA, 0, "A"},   {0xFFFFFFFF, 1, "FFFFFFFF"},           {0xFFFFFFFFFFFFFFFFull, 1, "FFFFFFFFFFFFFFFF"},
+        {0x1, 20, "00000000000000000001"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(hexUpper(c.value, c.minDigits), c.text) << c.text;
+        std::string out = "x,";
+        appendHexUpper(out, c.value, c.minDigits);
+        EXPECT_EQ(out, std::string("x,") + c.text);
+    }
+}

@@ -45,6 +45,21 @@ TEST_F(RealFileSystemTest, WritesAndReadsWholeFiles)
     EXPECT_EQ(real.kind(path("none")), FileKind::Missing);
 }
 
+TEST_F(RealFileSystemTest, ReadsFilesOfEverySizeWholeAndExactly)
+{
+    // Around the reading buffer's 64 KiB and a module of megabytes.
+    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65535}, std::size_t{65536},
+                                   std::size_t{65537}, std::size_t{3} << 20}) {
+        Bytes data(size);
+        for (std::size_t i = 0; i < size; ++i)
+            data[i] = static_cast<Byte>(i * 7 + (i >> 16));
+        ASSERT_FALSE(real.writeFileAtomic(path("m.rpm"), data).has_value());
+        const ReadResult r = real.readFile(path("m.rpm"));
+        ASSERT_TRUE(r.ok) << size;
+        EXPECT_EQ(r.bytes, data) << size;
+    }
+}
+
 TEST_F(RealFileSystemTest, ReplacingKeepsThePermissions)
 {
     const std::string p = path("keep.rpm");

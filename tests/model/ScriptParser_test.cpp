@@ -129,3 +129,13 @@ TEST(ParseScript, RecordSizesThatCannotHoldTheErrorCodeAreRefused)
     EXPECT_EQ(big.recordSize, 0xFFFF);
     EXPECT_EQ(big.rows.size(), 1u);
 }
+
+TEST(ParseScript, RowsOfOneTestShareTheTextOfTheirDescription)
+{
+    const ParsedScript p = parse(ModuleBuilder().step(0xDC).step(0x100).step(0xDC).step(0xDC).build());
+    ASSERT_EQ(p.rows.size(), 4u);
+    EXPECT_EQ(p.rows[3].description, "Delay");
+    EXPECT_EQ(p.rows[0].description.str().data(), p.rows[2].description.str().data());
+    EXPECT_EQ(p.rows[0].description.str().data(), p.rows[3].description.str().data());
+    EXPECT_NE(p.rows[0].description.str().data(), p.rows[1].description.str().data());
+}

@@ -12,6 +12,7 @@
 #include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QtTest>
 #include <QtWidgets/QHeaderView>
+#include <QtWidgets/QScrollBar>
 
 namespace {
 using pst::StepIcon;
@@ -217,6 +218,25 @@ private slots:
         QCOMPARE(view.selectedRow(), 2);
         view.showSelectedRow(-1);
         QCOMPARE(view.selectedRow(), -1);
+    }
+
+    // A load that brings the scroll bar: the columns fill the narrower
+    // viewport again.
+    void relayoutAfterALongLoadFillsTheViewport()
+    {
+        Fixture f;
+        StepListView view;
+        view.setModel(&f.model);
+        view.resize(300, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        f.steps.reset(rows(500));
+        view.scrollTo(f.model.index(499, 0));
+        QTRY_VERIFY(view.verticalScrollBar()->isVisible());
+        view.setColumnWidth(0, 90);
+        view.relayoutColumns();
+        QTRY_COMPARE(view.columnWidth(0) + view.columnWidth(1), view.viewport()->width());
+        QCOMPARE(view.columnWidth(0), StepListView::kIdColumnWidth);
     }
 
     void aClickBelowTheRowsIsReportedNotActedOn()
