@@ -118,7 +118,7 @@ void FieldInspector::refresh()
         const pst::StepRecord shown{pst::Bytes(bytes.begin(), bytes.end())};
         fields = pst::describeStepFields(shown, m_editor.layout(), steps, m_editor.catalogs());
         const pst::StepRow& row = steps.row(sel);
-        const std::string name = row.description.empty() ? row.caption : row.caption + " " + row.description;
+        const std::string name = row.description.empty() ? row.caption.str() : row.caption.str() + " " + row.description.str();
         m_heading->setText(QStringLiteral("Step %1: ").arg(sel + 1) + toDisplay(name));
     } else {
         m_heading->setText(QStringLiteral("No step selected"));
