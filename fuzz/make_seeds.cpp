@@ -16,6 +16,7 @@
 #include <vector>
 
 using namespace pst;
+using namespace std::string_literals;
 using pst::test::ModuleBuilder;
 
 namespace {
@@ -128,7 +129,7 @@ int main(int argc, char** argv)
     write(dir, "fuzz_e6", e6Seeds());
     write(dir, "fuzz_ptm", ptmSeeds());
     write(dir, "fuzz_arco", arcoSeeds());
-    write(dir, "fuzz_text_import", {text("DC,1,F\r\n* remark\r\n\"10\" 2 3,,4,\n\n8001 1\0tail")});
+    write(dir, "fuzz_text_import", {text("DC,1,F\r\n* remark\r\n\"10\" 2 3,,4,\n\n8001 1\0tail"s)});
     write(dir, "fuzz_ini_exchange", {iniSeeds()[2], text("[pst sequence]\nk=1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,10,11,12,13,14,15\n")});
     write(dir, "fuzz_pstool_args", pstoolSeeds());
     return 0;
