@@ -271,7 +271,8 @@ TEST_F(SelfScanFromE6, DamagedOffsetsGiveWhatTheBytesSayOrStopCleanly)
         std::vector<std::string> captions;
     };
     const auto e6 = [] { return E6ModuleBuilder().test(e6Test(0x7)).test(e6Test(0x8)); };
-    const std::size_t size = e6().build().size();
+    const Bytes full = e6().build();
+    const std::size_t size = full.size();
     const std::vector<std::string> lead = {"B1", "B1", "D8"};
     const std::vector<std::string> tail = {"B9", "DC", "DC", "DC", "10"};
     const auto join = [&](std::vector<std::string> copied) {
@@ -288,7 +289,7 @@ TEST_F(SelfScanFromE6, DamagedOffsetsGiveWhatTheBytesSayOrStopCleanly)
         {"count offset at the very end", e6().entry(71, static_cast<std::uint32_t>(size)).build(), true,
          {"B1", "B1", "D8", "10"}},
         {"count offset 0xFFFFFFFF", e6().entry(71, 0xFFFFFFFFu).build(), true, {"B1", "B1", "D8", "10"}},
-        {"first word cut short", Bytes(e6().build().begin(), e6().build().begin() + 50), true, {"10"}},
+        {"first word cut short", Bytes(full.begin(), full.begin() + 50), true, {"10"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
