@@ -1,6 +1,7 @@
 #include "model/EditorSnapshot.h"
 
 #include "support/EditorFixture.h"
+#include "support/SnapshotSeal.h"
 
 using namespace pst;
 using namespace pst::test;
@@ -49,22 +50,6 @@ TEST_F(EditorSnapshotTest, RefusesDamagedOrForeignBytes)
 }
 
 namespace {
-
-// The snapshot's own checksum (Adler-32 over everything before it), so that
-// a test can damage a field and still present a well-sealed copy.
-Bytes resealed(Bytes b)
-{
-    b.resize(b.size() - 4);
-    std::uint32_t a = 1, s = 0;
-    for (Byte v : b) {
-        a = (a + v) % 65521;
-        s = (s + a) % 65521;
-    }
-    const std::uint32_t sum = (s << 16) | a;
-    for (int i = 0; i < 4; ++i)
-        b.push_back(static_cast<Byte>(sum >> (8 * i)));
-    return b;
-}
 
 void putU64(Bytes& b, std::size_t at, std::uint64_t v)
 {
