@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 
 #include "catalogs/IniFile.h"
+#include "model/Checksum.h"
 #include "model/Error.h"
 #include "model/ModuleImage.h"
 #include "model/ScriptParser.h"
@@ -30,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ParsedScript second = parseScriptImage(image, none);
     fuzz::check(second.rows == first.rows, "parse(serialize(parse(x))) == parse(x)");
     fuzz::check(second.recordSize == first.recordSize, "record size kept");
+    fuzz::check(second.layout == first.layout, "layout kept");
 
     // The same through the editor: load, insert, move, delete, save.
     test::MemoryFileSystem fs;
@@ -45,8 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     editor.run([&] { editor.miDeleteClick(); });
     editor.run([&] { editor.btWriteClick(); });
     if (fs.has("/out/file")) {
+        // What was saved reads back as exactly the rows on screen.
         const ModuleImage saved(fs.bytes("/out/file"));
         fuzz::check(saved.size() == bytes.size(), "save keeps the module size");
+        fuzz::check(ChecksumValid(saved), "saved checksum valid");
+        const ParsedScript reread = parseScriptImage(saved, none);
+        fuzz::check(reread.rows == editor.steps().rows(), "saved rows read back");
+        fuzz::check(reread.currentRow == editor.steps().selected(), "saved current step");
+        fuzz::check(!editor.modified(), "saved script is not modified");
     }
     return 0;
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 using namespace pst;
+using namespace std::string_literals;
 using pst::test::ModuleBuilder;
 
 namespace {
@@ -30,6 +31,15 @@ void write(const std::filesystem::path& dir, const std::string& target, const st
 }
 
 Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
+
+// A generator seed: the byte that answers the dialogs (see GeneratorFuzz.h),
+// then the module file.
+Bytes answered(std::uint8_t answers, const Bytes& module)
+{
+    Bytes b{answers};
+    b.insert(b.end(), module.begin(), module.end());
+    return b;
+}
 
 std::vector<Bytes> moduleSeeds()
 {
@@ -75,23 +85,30 @@ std::vector<Bytes> e6Seeds()
 {
     using pst::test::E6ModuleBuilder;
     using pst::test::e6Test;
-    return {E6ModuleBuilder().test(e6Test(0x10, 0, {1, 2})).test(e6Test(0x8012)).tail(32).build(),
-            E6ModuleBuilder(ModuleLayout::Legacy28).test(e6Test(0x34D6)).tail(32).build(),
-            E6ModuleBuilder().count(0).build()};
+    return {answered(0xFF, E6ModuleBuilder().test(e6Test(0x10, 0, {1, 2})).test(e6Test(0x8012)).tail(32).build()),
+            answered(0x01, E6ModuleBuilder(ModuleLayout::Legacy28).test(e6Test(0x34D6)).tail(32).build()),
+            answered(0x56, E6ModuleBuilder().count(0).build())};
 }
 
 std::vector<Bytes> ptmSeeds()
 {
     using pst::test::ptmHistoryModule;
-    return {ptmHistoryModule(ModuleLayout::Royl, {{0x10, 1, {1, 2, 3, 4}}, {0x8010, 0, {0, 0, 0, 0}}}),
-            ptmHistoryModule(ModuleLayout::Legacy32, {{0x20, 2, {5, 6, 7, 8}}})};
+    return {answered(0x00, ptmHistoryModule(ModuleLayout::Royl, {{0x10, 1, {1, 2, 3, 4}}, {0x8010, 0, {0, 0, 0, 0}}})),
+            answered(0x02, ptmHistoryModule(ModuleLayout::Legacy32, {{0x20, 2, {5, 6, 7, 8}}}))};
 }
 
+// Series A when the first question is answered yes (bit 2), series B else.
 std::vector<Bytes> arcoSeeds()
 {
     using pst::test::arcoModule;
-    return {arcoModule(ModuleLayout::Royl, 147, 0x5A), arcoModule(ModuleLayout::Legacy28, 141, 0x07),
-            pst::test::driveTypeModule(ModuleLayout::Royl, 120), pst::test::module47(ModuleLayout::Royl, 0x1234)};
+    std::vector<Bytes> seeds;
+    for (const Bytes& module : {arcoModule(ModuleLayout::Royl, 147, 0x5A), arcoModule(ModuleLayout::Legacy28, 141, 0x07),
+                                pst::test::driveTypeModule(ModuleLayout::Royl, 120),
+                                pst::test::module47(ModuleLayout::Royl, 0x1234)}) {
+        seeds.push_back(answered(0x00, module));
+        seeds.push_back(answered(0x05, module));
+    }
+    return seeds;
 }
 
 Bytes args(std::initializer_list<std::string> words)
@@ -128,7 +145,7 @@ int main(int argc, char** argv)
     write(dir, "fuzz_e6", e6Seeds());
     write(dir, "fuzz_ptm", ptmSeeds());
     write(dir, "fuzz_arco", arcoSeeds());
-    write(dir, "fuzz_text_import", {text("DC,1,F\r\n* remark\r\n\"10\" 2 3,,4,\n\n8001 1\0tail")});
+    write(dir, "fuzz_text_import", {text("DC,1,F\r\n* remark\r\n\"10\" 2 3,,4,\n\n8001 1\0tail"s)});
     write(dir, "fuzz_ini_exchange", {iniSeeds()[2], text("[pst sequence]\nk=1,2,3,4,5,6,7,8,9,A,B,C,D,E,F,10,11,12,13,14,15\n")});
     write(dir, "fuzz_pstool_args", pstoolSeeds());
     return 0;

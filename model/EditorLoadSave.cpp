@@ -9,6 +9,7 @@
 #include "model/Messages.h"
 #include "model/ScriptParser.h"
 #include "model/ScriptWriter.h"
+#include "model/StepLinks.h"
 
 namespace pst {
 
@@ -140,17 +141,28 @@ bool Editor::saveScript()
         selectAndShow(m_maxStepCount > 0 ? static_cast<int>(m_maxStepCount - 1) : StepList::kNone);
         return false;
     }
+    // The module is built on copies: a write that fails leaves the rows and
+    // the image as they were. Once the dialog has been answered, the END rule
+    // and the new image are taken over, also when the user cancelled.
+    StepList written;
+    written.reset(m_steps.rows());
+    written.select(m_steps.selected());
+    if (m_stepChecked)
+        applyEndRule(written);
+    const std::uint16_t id = moduleId();
+    ModuleImage image = m_image;
+    const ModuleLayout layout = pst::SerializeScript(image, written, m_recordSize);
+    SetModuleId(image, id, &m_host);
+    FixChecksum(image, &m_host);
+    const bool saved = SaveModuleFile(id, image);
     if (m_stepChecked)
         miSetErorSteptoEndClick();
-    const std::uint16_t id = moduleId();
-    SerializeScript();
-    SetModuleId(m_image, id, &m_host);
-    FixChecksum(m_image, &m_host);
-    const bool written = SaveModuleFile(id, m_image);
+    m_image = std::move(image);
+    m_layout = layout;
     m_host.hexResetEditState();
-    if (written)
+    if (saved)
         setModified(false);
-    return written;
+    return saved;
 }
 
 } // namespace pst

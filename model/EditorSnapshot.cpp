@@ -1,5 +1,7 @@
 #include "model/EditorSnapshot.h"
 
+#include "model/StepRecord.h"
+
 namespace pst {
 
 namespace {
@@ -87,6 +89,22 @@ std::uint32_t fletcher(ByteView b)
     return (s << 16) | a;
 }
 
+// What an editor can hold: a selection among the rows, records at least as
+// large as the layout's error code needs (none before a module was parsed),
+// and the capacity that the image gives. Anything else would let a save
+// write a module of another size than the one loaded.
+bool consistent(const EditorSnapshot& s)
+{
+    if (s.selected < StepList::kNone || s.selected >= static_cast<int>(s.rows.size()))
+        return false;
+    if (s.recordSize == 0)
+        return s.rows.empty() && s.maxStepCount == 0;
+    if (s.recordSize < minimumRecordSize(s.layout))
+        return false;
+    const auto first = static_cast<std::int64_t>(layoutInfo(s.layout).firstRecordOffset);
+    return s.maxStepCount == (static_cast<std::int64_t>(s.image.size()) - first) / s.recordSize;
+}
+
 } // namespace
 
 Bytes encodeSnapshot(const EditorSnapshot& snap)
@@ -148,7 +166,7 @@ std::optional<EditorSnapshot> decodeSnapshot(ByteView in)
             return std::nullopt;
         s.rows.push_back(std::move(row));
     }
-    if (!r.ok() || !r.atEnd() || s.selected < StepList::kNone || s.selected >= static_cast<int>(s.rows.size()))
+    if (!r.ok() || !r.atEnd() || !consistent(s))
         return std::nullopt;
     return s;
 }

@@ -14,13 +14,20 @@ cmake --build build-fuzz -j "$JOBS" --target $TARGETS
 
 CORPUS=build-fuzz/corpus
 ./build-fuzz/fuzz/make_seeds "$CORPUS"
+# Every target runs even when an earlier one finds something; the script fails
+# at the end, naming the targets that did.
+FAILED=""
 for f in fuzz/fuzz_*.cpp; do
   name=$(basename "$f" .cpp)
   target=build-fuzz/fuzz/$name
   mkdir -p "$CORPUS/$name" "build-fuzz/artifacts/$name"
   echo "== $name for ${SECONDS_EACH}s"
   "$target" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="build-fuzz/artifacts/$name/" "$CORPUS/$name" > "build-fuzz/$name.log" 2>&1 || { tail -n 40 "build-fuzz/$name.log"; exit 1; }
+    -artifact_prefix="build-fuzz/artifacts/$name/" "$CORPUS/$name" > "build-fuzz/$name.log" 2>&1 || { tail -n 40 "build-fuzz/$name.log"; FAILED="$FAILED $name"; continue; }
   grep -E "DONE +cov:" "build-fuzz/$name.log" | tail -n 1
   grep -E "^stat::number_of_executed_units" "build-fuzz/$name.log"
 done
+if [ -n "$FAILED" ]; then
+  echo "fuzz targets that found a fault:$FAILED (inputs in build-fuzz/artifacts/)"
+  exit 1
+fi

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 using namespace pst;
 
 TEST(IniFile, NamesCompareWithoutCaseAndBlanksAreIgnored)
@@ -54,4 +57,40 @@ TEST(IniFile, ToleratesAnyBytes)
     const IniFile ini = IniFile::parse(std::string_view(text));
     EXPECT_EQ(ini.value("unclosed", "q", ""), "1");
     EXPECT_TRUE(ini.keys("S").size() <= 1);
+}
+
+// Damaged catalogs and exchange files: lines of 100,000 characters, NUL bytes
+// and invalid UTF-8 read by the same rules as any other line, byte for byte.
+TEST(IniFile, LongLinesNulBytesAndInvalidUtf8)
+{
+    using namespace std::string_literals;
+    const std::string huge(100000, 'x');
+    struct Case {
+        std::string text;
+        std::string section;
+        std::string key;
+        std::optional<std::string> value;
+        std::size_t listedKeys; // keys() of the section, within the name block
+    };
+    const Case cases[] = {
+        {"[S]\n" + huge + "=v\nk=w\n", "S", huge, "v", 0}, // read, but the name block ends before it
+        {"[" + huge + "]\nk=v\n", huge, "k", "v", 1},
+        {"[S]\n" + huge + "\nk=v\n", "S", "k", "v", 1},     // no "=": not an entry
+        {"[S]\n[" + huge + "\nk=v\n", huge, "k", "v", 1},    // an unclosed bracket still opens a section
+        {"[S]\nk=" + huge + "\n", "S", "k", std::string(2047, 'x'), 1},
+        {"[S\0T]\nk\0=v\0w\0\n"s, "S\0T"s, "k", "v\0w"s, 1}, // NUL inside names and values is kept, around them a blank
+        {"[S]\nk=\xC3\x28\xFF\xFE\n", "s", "K", "\xC3\x28\xFF\xFE", 1},
+        {"[\xFF]\n\xC3=\x80\n", "\xFF", "\xC3", "\x80", 1},
+        {"\r\r\r\n\n", "S", "k", std::nullopt, 0},
+        {"[S]", "S", "k", std::nullopt, 0},
+        {"\0[S]\nk=v"s, "S", "k", "v", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.text.substr(0, 40)));
+        const IniFile ini = IniFile::parse(std::string_view(c.text));
+        EXPECT_EQ(ini.value(c.section, c.key), c.value);
+        EXPECT_EQ(ini.keys(c.section).size(), c.listedKeys);
+    }
+    // A section name past the name block is read but not listed.
+    EXPECT_TRUE(IniFile::parse(std::string_view("[" + huge + "]\nk=v\n")).sections().empty());
 }

@@ -298,3 +298,30 @@ TEST_F(Pstool, HelpAndVersionGoToStandardOutput)
     EXPECT_EQ(r.out.rfind("pstool (pstedit) " PST_VERSION "\n", 0), 0u);
     EXPECT_NE(r.out.find("NO WARRANTY"), std::string::npos);
 }
+
+TEST_F(Pstool, AFailedWriteKeepsTheEarlierFileAndTheScript)
+{
+    std::filesystem::create_directories(dir.file("taken.rpm"));
+    const std::vector<std::string> edit = {"--keep-going", "--catalogs", ".", "--load", "m.rpm", "--select", "1", "--insert"};
+    std::vector<std::string> args = edit;
+    args.push_back("--print");
+    const ordered_json before = printed(runProgram(PSTOOL_PATH, args, dir.path()));
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--save", "gone/x.rpm"}, "Cannot create file \"gone/x.rpm\". No such file or directory"},
+        {{"--save", "taken.rpm"}, "Cannot create file \"taken.rpm\". Is a directory"},
+        {{"--export-trex", "gone/x.trx"}, "No such file or directory"},
+        {{"--export-ini", "taken.rpm"}, "Is a directory"},
+    };
+    for (const auto& [write, error] : cases) {
+        args = edit;
+        args.insert(args.end(), write.begin(), write.end());
+        args.push_back("--print");
+        const ProgramResult r = runProgram(PSTOOL_PATH, args, dir.path());
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "pstool: error: " + error + "\n");
+        EXPECT_EQ(printed(r), before) << write[1]; // rows, links, image and modified mark as they were
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken.rpm")));
+    EXPECT_FALSE(dir.exists("gone"));
+    EXPECT_EQ(dir.read("m.rpm"), asText(threeSteps()));
+}

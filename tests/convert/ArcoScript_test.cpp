@@ -274,3 +274,40 @@ TEST_F(ArcoScript, AddArco1MovesTheSelectionUp)
     AddARCO1Click(editor);
     EXPECT_EQ(selected(), StepList::kNone);
 }
+
+// Damaged modules 21 and 2020: a drive type field that is its own data
+// offset, files that end at the field to be read. Each gives its rows or
+// "Stream read error" with nothing inserted before the failing read.
+TEST_F(ArcoScript, DamagedModulesGiveTheirRowsOrStopCleanly)
+{
+    struct Case {
+        const char* name;
+        Bytes module21;
+        Bytes module2020;
+        bool fails;
+        std::vector<std::string> captions;
+    };
+    const Bytes selfPointing = driveTypeModule(ModuleLayout::Royl, 6, 6); // data offset 6 holds the code 6
+    const Case cases[] = {
+        {"module 21 of the magic only", Bytes{'R', 'O', 'Y', 'L'}, arcoModule(ModuleLayout::Royl, 177, 0x5A), true, {"10"}},
+        {"drive type code at its own data offset", selfPointing, arcoModule(ModuleLayout::Royl, 177, 0x5A), false,
+         {"C4", "C4", "DC", "DC", "DC", "10"}},
+        {"module 2020 ending at the probe byte", selfPointing, arcoModule(ModuleLayout::Royl, 177, 0x5A, 147), true,
+         {"10"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.moduleFiles.clear();
+        loadScript(1);
+        editor.selectRow(StepList::kNone);
+        host.errors.clear();
+        offer(0x21, c.module21);
+        offer(0x2020, c.module2020);
+        EXPECT_EQ(runArco(), !c.fails);
+        EXPECT_EQ(host.errors, c.fails ? std::vector<std::string>{"Stream read error"} : std::vector<std::string>{});
+        EXPECT_EQ(captions(), c.captions);
+        if (!c.fails) {
+            EXPECT_EQ(record(0).param(1) & 0xFF, 0x5Au); // read at 177: byte 147 is 0
+        }
+    }
+}

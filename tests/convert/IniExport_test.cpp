@@ -1,4 +1,5 @@
 #include "convert/IniExport.h"
+#include "convert/TrexExport.h"
 
 #include "support/ConvertFixture.h"
 
@@ -115,4 +116,20 @@ TEST(IniText, KeysArePaddedToFortyBytesAndDescriptionsCutAtEighty)
         const std::string line = iniStepLine(c.step, row(x100.substr(0, c.descriptionLength)));
         EXPECT_EQ(line, c.line + " = DC,1" + commas(17)) << c.descriptionLength;
     }
+}
+
+// A catalog text with invalid UTF-8 and a NUL goes into both exports byte for
+// byte: the files are 8-bit text, and the tools that read them expect the
+// catalog's own bytes.
+TEST_F(IniExport, DescriptionsGoOutByteForByteInBothExports)
+{
+    const std::string description("\xC3\x28 bad \xFF\0nul", 12);
+    fs.put(kModDescr, "[Desc]\nDC=" + description + "\n");
+    loadIds({0xDC});
+    ASSERT_EQ(editor.steps().row(0).description, description);
+    const std::string key = "1 " + description;
+    EXPECT_EQ(exportTo("/out/PST.ini"), "[PST Sequence]\r\n" + key + blanks(40 - key.size()) + " = DC,0" + commas(17) + "\r\n");
+    host.saveAnswers.push_back("/out/PST.trx");
+    ASSERT_TRUE(editor.run([&] { miExporttoTRXClick(editor); }));
+    EXPECT_NE(fs.text("/out/PST.trx").find("  fprintf \"\\nDC " + description + "\\n\"\r\n"), std::string::npos);
 }

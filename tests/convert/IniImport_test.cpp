@@ -209,3 +209,45 @@ TEST_F(IniImport, StepsBeyondTheNameBlockAreReportedNotLostSilently)
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Only the first " + std::to_string(imported) +
                                                         " of 400 steps were imported"}));
 }
+
+// Damaged exchange files: the INI reading rules cut long values and long key
+// lists, NUL bytes are blanks between fields, bytes that are no digit read 0.
+TEST_F(IniImport, DamagedFilesGiveTheStepsTheReadingRulesAllow)
+{
+    using namespace std::string_literals;
+    const std::string kSection = "[PST Sequence]\n";
+    const std::string huge(100000, 'k');
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::uint16_t> ids; // behind the loaded step 0x10
+        std::uint16_t firstArg;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        // The value is cut to 2047 zeros: "5,7" never arrives.
+        {"first field of 100,000 characters", kSection + "1 a = " + std::string(99999, '0') + "5,7\n", {0}, 0, {}},
+        {"key of 100,000 characters", kSection + huge + " = DC\n2 b = 11\n", {}, 0,
+         {"Only the first 0 of 2 steps were imported"}},
+        {"NUL between two fields", kSection + "1 a = DC\0"s + "7\n", {0xDC}, 7, {}},
+        {"invalid UTF-8 in key and value", kSection + "1 \xC3\x28\xFF = \xFF,\xC3\x28,F\n2 \x80 = 8001,2\n", {0, 0x8001}, 0, {}},
+        {"NUL bytes only", std::string(1000, '\0'), {}, 0, {}},
+        {"100,000 line ends before the section", std::string(100000, '\n') + kSection + "1 = 5,3\n", {5}, 3, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        loadIds({0x10});
+        host.messages.clear();
+        ASSERT_TRUE(importFile(c.text));
+        std::vector<std::uint16_t> expected = {0x10};
+        expected.insert(expected.end(), c.ids.begin(), c.ids.end());
+        EXPECT_EQ(ids(), expected);
+        if (!c.ids.empty()) {
+            EXPECT_EQ(editor.steps().row(1).record.testArg(), c.firstArg);
+        }
+        for (const StepRow& row : editor.steps().rows())
+            EXPECT_EQ(row.record.size(), 136u);
+        EXPECT_EQ(host.messages, c.messages);
+        EXPECT_TRUE(host.errors.empty());
+    }
+}

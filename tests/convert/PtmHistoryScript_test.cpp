@@ -138,3 +138,40 @@ TEST_F(PtmHistoryScript, CancelEmptyFileOrNoScriptModuleChangeNothing)
     EXPECT_EQ(editor.steps().rows(), before);
     EXPECT_TRUE(host.errors.empty());
 }
+
+// Damaged histories: a data offset of 0, a history that starts or ends
+// exactly at the end of the file, files too short for the fields that place
+// it. Each gives its steps or "Stream read error" with the steps so far kept.
+TEST_F(PtmHistoryScript, DamagedHistoriesGiveTheirStepsOrStopCleanly)
+{
+    struct Case {
+        const char* name;
+        Bytes module;
+        bool fails;
+        std::vector<std::string> captions;
+    };
+    const auto cut = [](Bytes b, std::size_t n) {
+        b.resize(n);
+        return b;
+    };
+    const Bytes one = ptmHistoryModule(ModuleLayout::Royl, {{0xA1, 1, {}}}, true, 0x30);
+    const std::size_t end = 0x30 + 34 + 192; // where the terminating entry starts
+    const Case cases[] = {
+        {"data offset 0", ptmHistoryModule(ModuleLayout::Royl, {{0xA1, 1, {}}}, true, 0), false, {"A1", "10"}},
+        {"terminating entry cut behind its read part", cut(one, end + 28), false, {"A1", "10"}},
+        {"terminating entry cut inside its read part", cut(one, end + 27), true, {"A1", "10"}},
+        {"history starting at the very end", cut(one, 0x30 + 34), true, {"10"}},
+        {"magic only", cut(one, 4), true, {"10"}},
+        {"legacy file shorter than its data offset", Bytes{'M', 'O', 'D', 0, 0}, true, {"10"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        loadScript(1);
+        editor.selectRow(StepList::kNone);
+        host.errors.clear();
+        offer(0x1100, c.module);
+        EXPECT_EQ(runPtm(), !c.fails);
+        EXPECT_EQ(host.errors, c.fails ? std::vector<std::string>{"Stream read error"} : std::vector<std::string>{});
+        EXPECT_EQ(captions(), c.captions);
+    }
+}

@@ -167,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(, SelfScanFromE6Copy, ::testing::Values(
     CopyCase{"FirstIdZero", 3, 3, 0, true, 0},
     CopyCase{"CountBelowRecords", 2, 3, 100, false, 2},
     CopyCase{"CountTooLargeEndOfFile", 10, 3, 0, false, 3},
-    CopyCase{"CountTooLargeLastBytes", 10, 3, 24, false, 3}),
+    CopyCase{"CountTooLargeLastBytes", 10, 3, 24, false, 3},
+    CopyCase{"CountAllOnes", 0xFFFFFFFFu, 3, 0, false, 3}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(SelfScanFromE6, LowByteZeroInTheFirstWordChangesNothing)
@@ -315,5 +316,49 @@ TEST_F(SelfScanFromE6, FixedStepsCarryExactlyTheirTableValues)
         EXPECT_TRUE(std::equal(want.bytes().begin(), want.bytes().begin() + linksAt, record(row).bytes().begin()));
         EXPECT_EQ(editor.steps().row(row).caption, hex2(f.id));
         EXPECT_EQ(editor.steps().row(row).description, f.description);
+    }
+}
+
+// Offsets of a damaged module E6 that point at themselves, into the block
+// table, at the very end or far beyond it: the tests that the bytes there
+// give, or "Stream read error" with the steps inserted so far kept.
+TEST_F(SelfScanFromE6, DamagedOffsetsGiveWhatTheBytesSayOrStopCleanly)
+{
+    struct Case {
+        const char* name;
+        Bytes e6;
+        bool fails;
+        std::vector<std::string> captions;
+    };
+    const auto e6 = [] { return E6ModuleBuilder().test(e6Test(0x7)).test(e6Test(0x8)); };
+    const Bytes full = e6().build();
+    const std::size_t size = full.size();
+    const std::vector<std::string> lead = {"B1", "B1", "D8"};
+    const std::vector<std::string> tail = {"B9", "DC", "DC", "DC", "10"};
+    const auto join = [&](std::vector<std::string> copied) {
+        std::vector<std::string> all = lead;
+        all.insert(all.end(), copied.begin(), copied.end());
+        all.insert(all.end(), tail.begin(), tail.end());
+        return all;
+    };
+    const Case cases[] = {
+        // Entry 71 lies at file offset 48 + 4 + 4 * 71 = 336: N reads as 336.
+        {"count offset pointing at itself", e6().entry(71, 336).build(), false, join({"7", "8"})},
+        // Records read out of the block table: entry k holds 0xDEAD0000 + k.
+        {"first test inside the block table", e6().entry(72, 56).build(), false, join({"1", "12"})},
+        {"count offset at the very end", e6().entry(71, static_cast<std::uint32_t>(size)).build(), true,
+         {"B1", "B1", "D8", "10"}},
+        {"count offset 0xFFFFFFFF", e6().entry(71, 0xFFFFFFFFu).build(), true, {"B1", "B1", "D8", "10"}},
+        {"first word cut short", Bytes(full.begin(), full.begin() + 50), true, {"10"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        loadScript(1);
+        editor.selectRow(StepList::kNone);
+        host.errors.clear();
+        offer(0xE6, c.e6);
+        EXPECT_EQ(runE6(), !c.fails);
+        EXPECT_EQ(host.errors, c.fails ? std::vector<std::string>{"Stream read error"} : std::vector<std::string>{});
+        EXPECT_EQ(captions(), c.captions);
     }
 }

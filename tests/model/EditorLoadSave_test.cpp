@@ -1,6 +1,7 @@
 #include "support/EditorFixture.h"
 
 #include "model/Checksum.h"
+#include "model/EditorSnapshot.h"
 #include "model/ModuleImage.h"
 
 using namespace pst;
@@ -215,4 +216,82 @@ TEST_F(EditorLoadSave, TheStatusLineShowsTheErrorTextAtTheLayoutsOffset)
         EXPECT_EQ(host.status, "Seek failed");
     }
     EXPECT_EQ(host.hint.substr(host.hint.rfind('\n') + 1), "Offset 54 - Error Code");
+}
+
+// Damaged modules in every layout: each gives its rows or its error, and an
+// error leaves the edited script, its image and its title exactly as they were.
+TEST_F(EditorLoadSave, DamagedModulesGiveTheirRowsOrTheirErrorAndChangeNothingElse)
+{
+    struct Outcome {
+        Bytes image;
+        std::string error; // empty: the module loads
+        int rows;
+    };
+    using Make = Outcome (*)(ModuleLayout);
+    static const auto cut = [](Bytes b, std::size_t n) {
+        b.resize(n);
+        return b;
+    };
+    const std::pair<const char*, Make> cases[] = {
+        {"header cut short",
+         [](ModuleLayout l) {
+             return Outcome{cut(ModuleBuilder(l).step(0x10).build(), layoutInfo(l).headerOffset + 7), "Stream read error", 0};
+         }},
+        {"header only",
+         [](ModuleLayout l) { return Outcome{cut(ModuleBuilder(l).step(0x10).build(), layoutInfo(l).headerOffset + 8), "", 0}; }},
+        {"last record one byte short",
+         [](ModuleLayout l) {
+             const Bytes b = ModuleBuilder(l).step(0x10).step(0x11).capacity(2).build();
+             return Outcome{cut(b, b.size() - 1), "", 1};
+         }},
+        {"record size one below the error code's end",
+         [](ModuleLayout l) {
+             const auto size = static_cast<std::uint16_t>(minimumRecordSize(l) - 1);
+             return Outcome{ModuleBuilder(l).headerRecordSize(size).step(0x10).build(),
+                            "Unsupported record size " + std::to_string(size), 0};
+         }},
+        {"record size that just holds the error code",
+         [](ModuleLayout l) { return Outcome{ModuleBuilder(l).headerRecordSize(minimumRecordSize(l)).step(0x10).build(), "", 1}; }},
+        {"record size 0xFFFF without a whole record",
+         [](ModuleLayout l) {
+             const Bytes b = ModuleBuilder(l).headerRecordSize(0xFFFF).step(0x10).capacity(1).build();
+             return Outcome{cut(b, b.size() - 1), "", 0};
+         }},
+        {"every byte behind the layout's marks 0xFF",
+         [](ModuleLayout l) {
+             Bytes b(4096, 0xFF);
+             const Bytes marks = ModuleBuilder(l).build();
+             std::copy(marks.begin(), marks.begin() + 8, b.begin());
+             return Outcome{b, "", 0};
+         }},
+    };
+    for (ModuleLayout layout : {ModuleLayout::Royl, ModuleLayout::Legacy32, ModuleLayout::Legacy28}) {
+        for (const auto& [name, make] : cases) {
+            SCOPED_TRACE(std::string(layoutName(layout)) + ": " + name);
+            loadSteps({{2, 3, 4}, {5, 6, 7}});
+            editor.selectRow(1);
+            ASSERT_TRUE(run(&Editor::miInsertClick));
+            const EditorSnapshot before = editor.snapshot();
+            const std::string title = editor.title();
+            host.errors.clear();
+
+            const Outcome expected = make(layout);
+            fs.put("/mod/damaged.rpm", expected.image);
+            host.openAnswers.push_back("/mod/damaged.rpm");
+            const bool ok = run(&Editor::btReadClick);
+
+            EXPECT_EQ(ok, expected.error.empty());
+            if (expected.error.empty()) {
+                EXPECT_TRUE(host.errors.empty());
+                EXPECT_EQ(editor.steps().size(), expected.rows);
+                EXPECT_EQ(editor.layout(), layout);
+                EXPECT_FALSE(editor.modified());
+            } else {
+                EXPECT_EQ(host.errors, std::vector<std::string>{expected.error});
+                EXPECT_TRUE(editor.snapshot() == before) << "rows, selection, image or sizes changed";
+                EXPECT_EQ(editor.title(), title);
+                EXPECT_TRUE(editor.modified());
+            }
+        }
+    }
 }

@@ -1,5 +1,7 @@
 #include "model/StepTextImport.h"
 
+#include "support/EditorFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -118,4 +120,55 @@ TEST(StepTextImport, KeepsBytesThatNoFieldCovers)
     EXPECT_EQ(getU16(record, 2), 0);
     EXPECT_EQ(getU32(record, 4), 0xFu);
     EXPECT_EQ(record[8], 0x55);
+}
+
+// Damaged step texts: one step per step line whatever the line holds; fields
+// that are no number read 0 and nothing is stored outside a record.
+class StepTextImportEditor : public pst::test::EditorFixture {};
+
+TEST_F(StepTextImportEditor, DamagedTextsGiveOneStepPerStepLine)
+{
+    std::string allOnes;
+    for (int i = 0; i < 50000; ++i)
+        allOnes += "1 ";
+    // Long texts are built by appending: GCC 12 warns falsely about operator+
+    // on a long temporary.
+    std::string longField(100000, '1');
+    longField.append("\nDC");
+    std::string commas = "DC";
+    commas.append(100000, ',');
+    const std::string withNul = "DC\0"s + "11\n12";
+    const std::string lineEnds(100000, '\n');
+    struct Case {
+        const char* name;
+        std::string_view text;
+        std::vector<std::uint16_t> ids;
+        std::uint32_t lastWord; // the record's last 32-bit word of the last step
+    };
+    const Case cases[] = {
+        {"a field of 100,000 digits", longField, {0, 0xDC}, 0},
+        {"100,000 commas", commas, {0xDC}, 0},
+        {"50,000 fields", allOnes, {1}, 1},
+        {"NUL ends the text", withNul, {0xDC}, 0},
+        {"invalid UTF-8", "\xC3\x28,\xFF\n\x80 DC", {0, 0}, 0},
+        {"an unmatched quote", "\"DC,1", {0}, 0},
+        {"100,000 line ends", lineEnds, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        load(pst::test::ModuleBuilder().step(0x10).build());
+        ASSERT_TRUE(run(&Editor::miClearAllClick));
+        int imported = -1;
+        ASSERT_TRUE(editor.run([&] { imported = ImportStepText(editor, c.text); }));
+        EXPECT_EQ(imported, static_cast<int>(c.ids.size()));
+        std::vector<std::uint16_t> ids;
+        for (const pst::StepRow& row : editor.steps().rows()) {
+            ids.push_back(row.record.testId());
+            EXPECT_EQ(row.record.size(), 136u);
+        }
+        EXPECT_EQ(ids, c.ids);
+        if (!c.ids.empty()) {
+            EXPECT_EQ(editor.steps().rows().back().record.u32(132), c.lastWord);
+        }
+    }
 }
