@@ -1,0 +1,1 @@
+// Gives the window tests' shared precompiled header a target to belong to.
