@@ -1,5 +1,6 @@
 #include "model/FieldValue.h"
 
+#include "model/Hex.h"
 #include "model/Messages.h"
 
 #include <algorithm>
@@ -19,13 +20,7 @@ std::string_view trimmed(std::string_view text)
 
 int digitValue(char c, unsigned radix)
 {
-    int d = -1;
-    if (c >= '0' && c <= '9')
-        d = c - '0';
-    else if (c >= 'A' && c <= 'F')
-        d = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f')
-        d = c - 'a' + 10;
+    const int d = hexDigitValue(c);
     return d >= 0 && static_cast<unsigned>(d) < radix ? d : -1;
 }
 

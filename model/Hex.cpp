@@ -30,14 +30,8 @@ std::optional<std::uint32_t> parseHex32(std::string_view text)
         return std::nullopt;
     std::uint64_t value = 0;
     for (char c : text) {
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else
+        const int d = hexDigitValue(c);
+        if (d < 0)
             return std::nullopt;
         value = value * 16 + static_cast<std::uint64_t>(d);
         if (value > 0xFFFFFFFFull)
