@@ -7,6 +7,7 @@
 #include "model/FormatDuration.h"
 #include "model/Hex.h"
 #include "model/Messages.h"
+#include "model/ModuleLayout.h"
 #include "model/ScriptParser.h"
 #include "model/ScriptWriter.h"
 #include "model/StepLinks.h"
@@ -154,6 +155,10 @@ bool Editor::saveScript()
     const ModuleLayout layout = pst::SerializeScript(image, written, m_recordSize);
     SetModuleId(image, id, &m_host);
     FixChecksum(image, &m_host);
+    if (RecogniseLayout(image) != layout) {
+        m_host.showMessage(std::string(msg::kChecksumWouldMakeRoyl));
+        return false;
+    }
     const bool saved = SaveModuleFile(id, image);
     if (m_stepChecked)
         miSetErorSteptoEndClick();

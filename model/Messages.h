@@ -13,6 +13,11 @@ inline constexpr std::string_view kNeedEnterName = "Need Enter Name";
 inline constexpr std::string_view kCannotChangeFixedFilesize = "Cannot change fixed filesize";
 inline constexpr std::string_view kUpgradeNeedsD1 = "Upgrade needs a D1 step: nothing was changed";
 inline constexpr std::string_view kSaveChangesQuestion = "Save changes to the script?";
+// A legacy module starting with "ROY" whose checksum byte comes out as "L"
+// would read back as a ROYL module with another script in it.
+inline constexpr std::string_view kChecksumWouldMakeRoyl =
+    "Cannot save: the checksum byte at offset 3 would make this legacy module start with \"ROYL\" "
+    "and read back as a different module; nothing was written";
 
 // "Cannot open file "<path>". <reason>"
 std::string cannotOpenFile(std::string_view path, std::string_view reason);

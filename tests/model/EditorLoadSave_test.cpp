@@ -2,6 +2,9 @@
 
 #include "model/Checksum.h"
 #include "model/EditorSnapshot.h"
+#include "model/Hex.h"
+#include "model/Messages.h"
+#include "model/ModuleLayout.h"
 #include "model/ModuleImage.h"
 
 using namespace pst;
@@ -156,6 +159,42 @@ TEST_F(EditorLoadSave, ScriptsBeyondTheCapacityAreRefusedBeforeAnythingIsWritten
     EXPECT_EQ(editor.image().data(), image);
     EXPECT_EQ(editor.steps().rows(), rows); // no END rule applied
     EXPECT_TRUE(editor.modified());
+}
+
+// A legacy module that starts with "ROY" reads back as ROYL, with a different
+// script, when its checksum byte comes out as "L". Of the 256 module ids one
+// does that; it is refused before the dialog, the others save.
+TEST_F(EditorLoadSave, ASaveThatWouldTurnALegacyModuleIntoRoylIsRefused)
+{
+    for (ModuleLayout layout : {ModuleLayout::Legacy32, ModuleLayout::Legacy28}) {
+        Bytes original = ModuleBuilder(layout).step(0x10).step(0x11).build();
+        original[0] = 'R';
+        original[1] = 'O';
+        original[2] = 'Y';
+        original[3] = 0;
+        int refused = 0;
+        for (int id = 0; id < 256; ++id) {
+            editor.setStepChecked(false);
+            load(original);
+            const Bytes image = editor.image().data();
+            editor.setModIdText(hexUpper(static_cast<unsigned>(id), 2));
+            host.messages.clear();
+            host.saveAnswers.clear();
+            host.saveAnswers.push_back("/out/x.rpm");
+            fs.remove("/out/x.rpm");
+            ASSERT_TRUE(run(&Editor::btWriteClick));
+            if (!fs.has("/out/x.rpm")) {
+                ++refused;
+                EXPECT_EQ(host.messages, (std::vector<std::string>{std::string(msg::kChecksumWouldMakeRoyl)}));
+                EXPECT_EQ(editor.image().data(), image);
+                continue;
+            }
+            const ModuleImage saved(fs.bytes("/out/x.rpm"));
+            EXPECT_EQ(RecogniseLayout(saved), layout);
+            EXPECT_TRUE(host.messages.empty());
+        }
+        EXPECT_EQ(refused, 1) << layoutName(layout);
+    }
 }
 
 TEST_F(EditorLoadSave, AModuleWithoutRoomForAStepSavesNothingAndSelectsNoRow)
