@@ -1,5 +1,7 @@
 #include "ui/FieldInspectorToggle.h"
 
+#include "ui/StoredSetting.h"
+
 #include "ui/FieldInspector.h"
 #include "ui/SvgIcon.h"
 
@@ -107,8 +109,8 @@ std::optional<QString> FieldInspectorToggle::save() const
 {
     const std::unique_ptr<QSettings> s = m_settings();
     s->beginGroup(QLatin1String(WindowPlacement::kGroup));
-    s->setValue(QLatin1String(kShownKey), isShown() ? QStringLiteral("1") : QStringLiteral("0"));
-    s->setValue(QLatin1String(kWidthKey), QString::number(inspectorWidth()));
+    storeSetting(*s, QLatin1String(kShownKey), isShown() ? QStringLiteral("1") : QStringLiteral("0"));
+    storeSetting(*s, QLatin1String(kWidthKey), QString::number(inspectorWidth()));
     s->endGroup();
     s->sync();
     if (s->status() != QSettings::NoError)

@@ -1,5 +1,7 @@
 #include "ui/WindowPlacement.h"
 
+#include "ui/StoredSetting.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFileInfo>
 #include <QtCore/QRegularExpression>
@@ -153,15 +155,15 @@ std::optional<QString> WindowPlacement::save(const QWidget& window, bool destroy
     // The minimised and maximised positions are the system's to choose.
     const QString minMax = QStringLiteral("-1,-1,-1,-1");
 
-    s->setValue(QStringLiteral("FormVersion"), QStringLiteral("0"));
-    s->setValue(QStringLiteral("Flags"), QString::number(restoresMaximized ? kRestoreToMaximized : 0));
-    s->setValue(QStringLiteral("ShowCmd"), QString::number(showCmdOf(window)));
-    s->setValue(QStringLiteral("PixelsPerInch"), QString::number(pixelsPerInch(window)));
-    s->setValue(QStringLiteral("MinMaxPos") + suffix, minMax);
-    s->setValue(QStringLiteral("MinMaxPos"), minMax);
-    s->setValue(QStringLiteral("NormPos") + suffix, rectText(normal));
-    s->setValue(QStringLiteral("NormPos"), rectText(normal));
-    s->setValue(QStringLiteral("Visible"), destroying ? QStringLiteral("1") : QStringLiteral("0"));
+    storeSetting(*s, QStringLiteral("FormVersion"), QStringLiteral("0"));
+    storeSetting(*s, QStringLiteral("Flags"), QString::number(restoresMaximized ? kRestoreToMaximized : 0));
+    storeSetting(*s, QStringLiteral("ShowCmd"), QString::number(showCmdOf(window)));
+    storeSetting(*s, QStringLiteral("PixelsPerInch"), QString::number(pixelsPerInch(window)));
+    storeSetting(*s, QStringLiteral("MinMaxPos") + suffix, minMax);
+    storeSetting(*s, QStringLiteral("MinMaxPos"), minMax);
+    storeSetting(*s, QStringLiteral("NormPos") + suffix, rectText(normal));
+    storeSetting(*s, QStringLiteral("NormPos"), rectText(normal));
+    storeSetting(*s, QStringLiteral("Visible"), destroying ? QStringLiteral("1") : QStringLiteral("0"));
     s->endGroup();
     s->sync();
     if (s->status() != QSettings::NoError)

@@ -6,6 +6,8 @@
 
 #include <QtGui/QScreen>
 
+#include <sys/stat.h>
+
 namespace {
 QString suffix()
 {
@@ -155,6 +157,31 @@ private slots:
         TfmScript& small = minimised.show();
         QTRY_VERIFY(small.isMinimized());
         QVERIFY(!small.isMaximized());
+    }
+
+    // A window closed where it was opened leaves the file as it is: not
+    // rewritten (a new file put in its place) at every exit.
+    void anUnchangedPlaceIsNotWrittenAgain()
+    {
+        WindowFixture f;
+        TfmScript& w = f.show();
+        w.setGeometry(40, 50, 600, 500);
+        f.closeWindow();
+        const auto inode = [&] {
+            struct stat st {};
+            return ::stat(QFile::encodeName(f.settingsFile()).constData(), &st) == 0 ? st.st_ino : ino_t(0);
+        };
+        const ino_t first = inode();
+        QVERIFY(first != 0);
+        f.show();
+        f.closeWindow();
+        QCOMPARE(inode(), first);
+
+        TfmScript& moved = f.show();
+        moved.setGeometry(60, 50, 600, 500);
+        f.closeWindow();
+        QVERIFY(inode() != first);
+        QCOMPARE(stored(f).value("NormPos"), QStringLiteral("60,50,660,550"));
     }
 
     void savedOnlyAfterShowing()
