@@ -1,5 +1,7 @@
 #include "ui/Fonts.h"
 
+#include "ui/InstalledFonts.h"
+
 #include <QtCore/QStringList>
 
 namespace {
@@ -19,7 +21,11 @@ QStringList withFallbacks(const QString& designed)
 QFont designedFont(const QString& family)
 {
     QFont font;
-    font.setFamilies(withFallbacks(family));
+    const QStringList families = withFallbacks(family);
+    if (const auto installed = firstInstalledFamily(families))
+        font.setFamily(*installed);
+    else
+        font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kPixelSize);
     return font;

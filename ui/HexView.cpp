@@ -4,11 +4,11 @@
 #include "ui/HexClipboard.h"
 #include "ui/HexColors.h"
 #include "ui/HexPainter.h"
+#include "ui/InstalledFonts.h"
 
 #include <QtCore/QMimeData>
 #include <QtGui/QClipboard>
 #include <QtGui/QFontDatabase>
-#include <QtGui/QFontInfo>
 #include <QtGui/QFontMetricsF>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QPainter>
@@ -19,16 +19,17 @@
 #include <cmath>
 
 namespace {
-// "Courier New" where it exists, else the system's fixed-pitch font.
+// "Courier New" where it exists, else a fixed-pitch family of the same
+// metrics or look, else the system's fixed-pitch font.
 QFont hexFont()
 {
-    QFont font(QStringLiteral("Courier New"));
+    const QStringList families{QStringLiteral("Courier New"),      QStringLiteral("Liberation Mono"),
+                               QStringLiteral("Cousine"),          QStringLiteral("Nimbus Mono PS"),
+                               QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono")};
+    const auto installed = firstInstalledFamily(families);
+    QFont font = installed ? QFont(*installed) : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(HexView::kFontPixelSize);
-    if (!QFontInfo(font).fixedPitch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPixelSize(HexView::kFontPixelSize);
-    }
     return font;
 }
 } // namespace
