@@ -13,12 +13,10 @@
 
 #include <algorithm>
 
-FieldInspectorToggle::FieldInspectorToggle(QWidget& window, QSplitter& splitter, FieldInspector& inspector,
+FieldInspectorToggle::FieldInspectorToggle(QWidget& window, QSplitter& splitter, InspectorFactory build,
                                            WindowPlacement::SettingsFactory settings)
-    : QObject(&window), m_window(window), m_splitter(splitter), m_inspector(inspector), m_settings(std::move(settings))
+    : QObject(&window), m_window(window), m_splitter(splitter), m_build(std::move(build)), m_settings(std::move(settings))
 {
-    m_inspector.setMinimumWidth(kMinimumWidth);
-    m_inspector.hide();
     m_action = new QAction(svgIcon(QStringLiteral(":/glyphs/fields.svg")), QStringLiteral("Step Fields"), this);
     m_action->setObjectName(QStringLiteral("actFields"));
     m_action->setCheckable(true);
@@ -29,9 +27,21 @@ FieldInspectorToggle::FieldInspectorToggle(QWidget& window, QSplitter& splitter,
     connect(m_action, &QAction::toggled, this, &FieldInspectorToggle::setShown);
 }
 
-bool FieldInspectorToggle::isShown() const { return !m_inspector.isHidden(); }
+FieldInspector& FieldInspectorToggle::inspector()
+{
+    if (!m_inspector) {
+        m_inspector = m_build();
+        m_inspector->setMinimumWidth(kMinimumWidth);
+        m_inspector->hide();
+        m_splitter.addWidget(m_inspector);
+        m_splitter.setStretchFactor(m_splitter.indexOf(m_inspector), 0);
+    }
+    return *m_inspector;
+}
 
-int FieldInspectorToggle::inspectorWidth() const { return isShown() ? m_inspector.width() : m_width; }
+bool FieldInspectorToggle::isShown() const { return m_inspector && !m_inspector->isHidden(); }
+
+int FieldInspectorToggle::inspectorWidth() const { return isShown() ? m_inspector->width() : m_width; }
 
 bool FieldInspectorToggle::windowSized() const
 {
@@ -51,7 +61,7 @@ void FieldInspectorToggle::setShown(bool shown)
 
 void FieldInspectorToggle::open(bool grow)
 {
-    m_inspector.show();
+    inspector().show();
     if (grow)
         growWindow(m_width + m_splitter.handleWidth());
     applyWidth();
@@ -59,9 +69,9 @@ void FieldInspectorToggle::open(bool grow)
 
 void FieldInspectorToggle::close(bool shrink)
 {
-    m_width = std::clamp(m_inspector.width(), kMinimumWidth, kMaximumWidth);
-    const int extra = m_inspector.width() + m_splitter.handleWidth();
-    m_inspector.hide();
+    m_width = std::clamp(m_inspector->width(), kMinimumWidth, kMaximumWidth);
+    const int extra = m_inspector->width() + m_splitter.handleWidth();
+    m_inspector->hide();
     if (shrink)
         m_window.resize(m_window.width() - extra, m_window.height());
 }

@@ -7,13 +7,15 @@
 //
 // Whether it is open, and its width, are kept with the window placement
 // (values "FieldInspector", "0" or "1", and "FieldInspectorWidth" in the
-// group TfmScript). It is closed at first start.
+// group TfmScript). It is closed at first start, and built when first
+// needed: a window that never shows it does not pay for it at start.
 
 #include "ui/WindowPlacement.h"
 
 #include <QtCore/QObject>
 #include <QtCore/QString>
 
+#include <functional>
 #include <optional>
 
 class FieldInspector;
@@ -31,12 +33,18 @@ public:
     static constexpr int kMinimumWidth = 200;
     static constexpr int kMaximumWidth = 4000;
 
-    // The inspector is the splitter's second widget, beside the step list
-    // and the hex view.
-    FieldInspectorToggle(QWidget& window, QSplitter& splitter, FieldInspector& inspector,
+    using InspectorFactory = std::function<FieldInspector*()>;
+
+    // The inspector, once built, is the splitter's second widget, beside the
+    // step list and the hex view.
+    FieldInspectorToggle(QWidget& window, QSplitter& splitter, InspectorFactory build,
                          WindowPlacement::SettingsFactory settings);
 
     QAction* action() const { return m_action; }
+    // The inspector, built (hidden) at the first call.
+    FieldInspector& inspector();
+    // The inspector if it has been built, else null.
+    FieldInspector* builtInspector() const { return m_inspector; }
     bool isShown() const;
     // The inspector's width when open (the width it opens with when closed).
     int inspectorWidth() const;
@@ -61,7 +69,8 @@ private:
 
     QWidget& m_window;
     QSplitter& m_splitter;
-    FieldInspector& m_inspector;
+    InspectorFactory m_build;
+    FieldInspector* m_inspector = nullptr;
     WindowPlacement::SettingsFactory m_settings;
     QAction* m_action = nullptr;
     int m_width = kDefaultWidth;

@@ -70,10 +70,16 @@ TfmScript::~TfmScript()
         savePlacement(true);
     // The editor state goes before the widgets: nothing they do while they
     // are torn down (an open field editor writing its value) may reach it.
-    m_inspector->detach();
+    if (FieldInspector* inspector = m_inspectorToggle->builtInspector())
+        inspector->detach();
     m_heScript->disconnect(this);
-    m_lvScript->setModel(nullptr);
+    // The step list goes while its model (a member) still exists; taking the
+    // model from it first would lay out its header once more for nothing.
+    delete m_lvScript;
+    m_lvScript = nullptr;
 }
+
+FieldInspector* TfmScript::fieldInspector() { return &m_inspectorToggle->inspector(); }
 
 void TfmScript::setupWindow()
 {
@@ -119,11 +125,13 @@ QSplitter* TfmScript::createSplitter()
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(steps);
-    m_inspector = new FieldInspector(m_editor, *m_heScript, *m_lvScript, splitter);
-    splitter->addWidget(m_inspector);
     splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 0);
-    m_inspectorToggle = new FieldInspectorToggle(*this, *splitter, *m_inspector, m_setup.settings);
+    const auto buildInspector = [this, splitter] {
+        auto* inspector = new FieldInspector(m_editor, *m_heScript, *m_lvScript, splitter);
+        QWidget::setTabOrder(m_heScript, inspector->table());
+        return inspector;
+    };
+    m_inspectorToggle = new FieldInspectorToggle(*this, *splitter, buildInspector, m_setup.settings);
     m_panel->btFields->setDefaultAction(m_inspectorToggle->action());
     return splitter;
 }
@@ -153,7 +161,7 @@ void TfmScript::connectControls()
 void TfmScript::setTabOrder()
 {
     QList<QWidget*> chain = m_panel->tabOrder();
-    chain << m_lvScript << m_heScript << m_inspector->table();
+    chain << m_lvScript << m_heScript; // the field inspector joins behind the hex view when built
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }

@@ -71,7 +71,8 @@ public:
     QMenu* pmScript() const { return m_pmScript; }
     QMenu* pmHex() const { return m_pmHex; }
     // Beside the step list and the hex view; hidden until shown (F2).
-    FieldInspector* fieldInspector() const { return m_inspector; }
+    // The field inspector, built (hidden) at the first call if it was never shown.
+    FieldInspector* fieldInspector();
     FieldInspectorToggle* fieldInspectorToggle() const { return m_inspectorToggle; }
 
     // Loads a module as Load does with `path` chosen in its dialog.
@@ -163,7 +164,6 @@ private:
     BottomPanel* m_panel = nullptr;
     QMenu* m_pmScript = nullptr;
     QMenu* m_pmHex = nullptr;
-    FieldInspector* m_inspector = nullptr;
     FieldInspectorToggle* m_inspectorToggle = nullptr;
 
     bool m_shown = false;

@@ -407,6 +407,7 @@ private slots:
         WindowFixture f;
         TfmScript& w = f.show();
         FieldInspectorToggle& toggle = *w.fieldInspectorToggle();
+        QVERIFY(!toggle.builtInspector()); // not built until first needed
         QVERIFY(w.fieldInspector()->isHidden());
         QVERIFY(!toggle.action()->isChecked());
         QCOMPARE(f.panel().btFields->defaultAction(), toggle.action());
