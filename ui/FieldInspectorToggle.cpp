@@ -1,8 +1,7 @@
 #include "ui/FieldInspectorToggle.h"
 
-#include "ui/StoredSetting.h"
-
 #include "ui/FieldInspector.h"
+#include "ui/StoredSetting.h"
 #include "ui/SvgIcon.h"
 
 #include <QtCore/QSettings>
