@@ -12,6 +12,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QMap>
 #include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
@@ -97,6 +98,16 @@ public:
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString settingsFile() const { return path(QStringLiteral("settings/pstedit.ini")); }
+    // The values stored in the window's group of the settings file.
+    QMap<QString, QString> storedPlacement() const
+    {
+        QSettings s(settingsFile(), QSettings::IniFormat);
+        s.beginGroup(QStringLiteral("TfmScript"));
+        QMap<QString, QString> out;
+        for (const QString& key : s.childKeys())
+            out[key] = s.value(key).toString();
+        return out;
+    }
     // Where the windows opened next keep their recovery copies, and how long
     // after a change they write them; two fixtures may share a folder.
     QString recoveryFolder;

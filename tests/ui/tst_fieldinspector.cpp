@@ -79,16 +79,6 @@ QString cell(const FieldInspector& inspector, const QString& name, int column)
 
 QByteArray recordBytes(TfmScript& w) { return bytesOf(w.editor().steps().row(w.editor().steps().selected()).record); }
 
-QMap<QString, QString> storedGroup(const WindowFixture& f)
-{
-    QSettings s(f.settingsFile(), QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("TfmScript"));
-    QMap<QString, QString> out;
-    for (const QString& key : s.childKeys())
-        out[key] = s.value(key).toString();
-    return out;
-}
-
 int grownWidth(TfmScript& w)
 {
     const auto* splitter = qobject_cast<QSplitter*>(w.fieldInspector()->parentWidget());
@@ -453,7 +443,7 @@ private slots:
         w.fieldInspectorToggle()->setShown(true);
         const int width = w.width();
         f.closeWindow();
-        QMap<QString, QString> stored = storedGroup(f);
+        QMap<QString, QString> stored = f.storedPlacement();
         QCOMPARE(stored.value(QStringLiteral("FieldInspector")), QStringLiteral("1"));
         QCOMPARE(stored.value(QStringLiteral("FieldInspectorWidth")), QStringLiteral("540"));
 
@@ -465,7 +455,7 @@ private slots:
         QCOMPARE(again.fieldInspector()->width(), 540);
         again.fieldInspectorToggle()->setShown(false);
         f.closeWindow();
-        QCOMPARE(storedGroup(f).value(QStringLiteral("FieldInspector")), QStringLiteral("0"));
+        QCOMPARE(f.storedPlacement().value(QStringLiteral("FieldInspector")), QStringLiteral("0"));
         QVERIFY(f.show().fieldInspector()->isHidden());
         QCOMPARE(f.window().width(), TfmScript::kDesignSize.width());
     }

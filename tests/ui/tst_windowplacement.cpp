@@ -33,16 +33,6 @@ QMap<QString, QString> pairs(const QStringList& values)
     return map;
 }
 
-QMap<QString, QString> stored(const WindowFixture& f)
-{
-    QSettings s(f.settingsFile(), QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("TfmScript"));
-    QMap<QString, QString> out;
-    for (const QString& key : s.childKeys())
-        out[key] = s.value(key).toString();
-    return out;
-}
-
 // The window at its design size, its frame centred on the desktop.
 bool isCentredAtDesignSize(const QWidget& w)
 {
@@ -76,7 +66,7 @@ private slots:
             {"FieldInspector", "0"},
             {"FieldInspectorWidth", "540"},
         };
-        QCOMPARE(stored(f), expected);
+        QCOMPARE(f.storedPlacement(), expected);
 
         TfmScript& again = f.show();
         QCOMPARE(again.geometry(), QRect(40, 50, 600, 500));
@@ -149,8 +139,8 @@ private slots:
         QTRY_VERIFY(big.isMaximized());
         QCOMPARE(big.normalGeometry(), QRect(30, 40, 600, 500));
         maximised.closeWindow();
-        QCOMPARE(stored(maximised).value("ShowCmd"), QStringLiteral("3"));
-        QCOMPARE(stored(maximised).value("NormPos"), QStringLiteral("30,40,630,540"));
+        QCOMPARE(maximised.storedPlacement().value("ShowCmd"), QStringLiteral("3"));
+        QCOMPARE(maximised.storedPlacement().value("NormPos"), QStringLiteral("30,40,630,540"));
 
         WindowFixture minimised;
         store(minimised, {{"ShowCmd", "2"}});
@@ -181,7 +171,7 @@ private slots:
         moved.setGeometry(60, 50, 600, 500);
         f.closeWindow();
         QVERIFY(inode() != first);
-        QCOMPARE(stored(f).value("NormPos"), QStringLiteral("60,50,660,550"));
+        QCOMPARE(f.storedPlacement().value("NormPos"), QStringLiteral("60,50,660,550"));
     }
 
     void savedOnlyAfterShowing()
@@ -195,8 +185,8 @@ private slots:
         WindowFixture destroyed;
         destroyed.show();
         destroyed.destroyWindow();
-        QCOMPARE(stored(destroyed).value("Visible"), QStringLiteral("1"));
-        QCOMPARE(stored(destroyed).value("FormVersion"), QStringLiteral("0"));
+        QCOMPARE(destroyed.storedPlacement().value("Visible"), QStringLiteral("1"));
+        QCOMPARE(destroyed.storedPlacement().value("FormVersion"), QStringLiteral("0"));
     }
 
     void aSettingsFileThatCannotBeWrittenIsReported()
