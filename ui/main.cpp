@@ -4,6 +4,7 @@
 #include "ui/EditorCommandLine.h"
 #include "ui/FirstPaintQuit.h"
 #include "ui/MainWindow.h"
+#include "ui/SlicedHeaderStyle.h"
 
 #include <QtWidgets/QApplication>
 
@@ -54,6 +55,7 @@ int main(int argc, char* argv[])
         return finish(*info);
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new SlicedHeaderStyle(QApplication::style()->name()));
     QApplication::setApplicationVersion(QStringLiteral(PST_VERSION));
     const ParsedCommandLine parsed = parseEditorCommandLine(QApplication::arguments().mid(1));
     if (parsed.exit)
