@@ -3,6 +3,7 @@
 #include "ui/DiagnosticPrompts.h"
 #include "ui/EditorCommandLine.h"
 #include "ui/FirstPaintQuit.h"
+#include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 #include "ui/SlicedHeaderStyle.h"
 
@@ -57,6 +58,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(new SlicedHeaderStyle(QApplication::style()->name()));
     QApplication::setApplicationVersion(QStringLiteral(PST_VERSION));
+    // Menus and boxes speak in the window's font, and a widget that lays out
+    // text before it takes the window's font (every line edit does) finds an
+    // engine already loaded instead of loading the default one.
+    QApplication::setFont(windowFont());
     const ParsedCommandLine parsed = parseEditorCommandLine(QApplication::arguments().mid(1));
     if (parsed.exit)
         return finish(*parsed.exit);
