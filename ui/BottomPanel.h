@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -41,7 +42,7 @@ public:
     QToolButton* btFields;
 
 private:
-    void createStatusRow();
-    void createCustomRow();
-    void createCommandRow();
+    void createStatusRow(QCompleter& none);
+    void createCustomRow(QCompleter& none);
+    void createCommandRow(QCompleter& none);
 };

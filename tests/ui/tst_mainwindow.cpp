@@ -136,6 +136,13 @@ private slots:
             ids << p.cbModId->itemText(i);
         QCOMPARE(ids, QStringList({"28", "3B", "3C", "3D", "3E", "3F"}));
         QCOMPARE(p.cbModId->currentIndex(), 0);
+        p.cbModId->showPopup();
+        QVERIFY(p.cbModId->view()->isVisible());
+        p.cbModId->hidePopup();
+        // What is typed stays as typed: nothing is completed from the list.
+        p.cbModId->lineEdit()->clear();
+        QTest::keyClicks(p.cbModId->lineEdit(), "3");
+        QCOMPARE(p.cbModId->currentText(), QStringLiteral("3"));
         for (QToolButton* b : {p.btWriteToIni, p.btDown, p.btUp}) {
             QVERIFY(!b->icon().isNull());
             QCOMPARE(b->iconSize(), QSize(16, 16));
