@@ -1,6 +1,7 @@
 #include "ui/HexPainter.h"
 
 #include "ui/HexCharMap.h"
+#include "ui/HexCharTexts.h"
 
 #include <QtGui/QPainter>
 
@@ -9,7 +10,7 @@
 namespace {
 constexpr char kDigits[] = "0123456789ABCDEF";
 
-QString digit(int value) { return QString(QLatin1Char(kDigits[value & 0xF])); }
+QChar digit(int value) { return QLatin1Char(kDigits[value & 0xF]); }
 } // namespace
 
 void HexPainter::paint(QPainter& painter, const QRect& dirty) const
@@ -42,9 +43,9 @@ void HexPainter::paintRuler(QPainter& painter) const
     painter.setPen(m_s.colors.gutterText);
     const int baseline = layout.metrics().ascentPx;
     for (int column = 0; column < layout.bytesPerRow(); ++column) {
-        painter.drawText(layout.hexNibbleXPx(column, 0), baseline, digit(column >> 4));
-        painter.drawText(layout.hexNibbleXPx(column, 1), baseline, digit(column));
-        painter.drawText(layout.charColumnXPx(column), baseline, digit(column));
+        m_s.texts.draw(painter, layout.hexNibbleXPx(column, 0), baseline, digit(column >> 4));
+        m_s.texts.draw(painter, layout.hexNibbleXPx(column, 1), baseline, digit(column));
+        m_s.texts.draw(painter, layout.charColumnXPx(column), baseline, digit(column));
     }
 }
 
@@ -104,8 +105,8 @@ void HexPainter::paintHexByte(QPainter& painter, qint64 offset, int baselinePx) 
     }
     painter.setPen(text);
     const int value = static_cast<quint8>(m_s.bytes[offset]);
-    painter.drawText(layout.hexNibbleXPx(column, 0), baselinePx, digit(value >> 4));
-    painter.drawText(layout.hexNibbleXPx(column, 1), baselinePx, digit(value));
+    m_s.texts.draw(painter, layout.hexNibbleXPx(column, 0), baselinePx, digit(value >> 4));
+    m_s.texts.draw(painter, layout.hexNibbleXPx(column, 1), baselinePx, digit(value));
 }
 
 void HexPainter::paintCharByte(QPainter& painter, qint64 offset, int baselinePx) const
@@ -116,8 +117,8 @@ void HexPainter::paintCharByte(QPainter& painter, qint64 offset, int baselinePx)
     if (byteColors(offset, &background, &text, m_s.colors.charText))
         painter.fillRect(layout.charByteRect(offset, m_s.topRow), background);
     painter.setPen(text);
-    painter.drawText(layout.charColumnXPx(layout.columnOf(offset)), baselinePx,
-                     QString(m_s.chars.displayChar(static_cast<quint8>(m_s.bytes[offset]))));
+    m_s.texts.draw(painter, layout.charColumnXPx(layout.columnOf(offset)), baselinePx,
+                   m_s.chars.displayChar(static_cast<quint8>(m_s.bytes[offset])));
 }
 
 // The caret's pane frames the half-byte or character; the other pane frames

@@ -13,6 +13,7 @@
 #include <QtCore/QSize>
 
 class HexCharMap;
+class HexCharTexts;
 class QPainter;
 
 struct HexPaintState {
@@ -21,6 +22,7 @@ struct HexPaintState {
     const QBitArray& changed; // one bit per byte
     const HexCursor& cursor;
     const HexCharMap& chars;
+    HexCharTexts& texts; // kept by the view from paint to paint
     const HexColors& colors;
     bool focused = false;
     qint64 topRow = 0;

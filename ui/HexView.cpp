@@ -374,6 +374,7 @@ void HexView::paintEvent(QPaintEvent* event)
                               .changed = m_changed,
                               .cursor = m_cursor,
                               .chars = HexCharMap::system(),
+                              .texts = m_charTexts,
                               .colors = colors,
                               .focused = hasFocus(),
                               .topRow = topRow(),

@@ -14,6 +14,7 @@
 // redoes; Ctrl+X does nothing, since cutting would change the size. Ctrl+C and
 // Ctrl+V copy and paste unless a shortcut of the window takes them first.
 
+#include "ui/HexCharTexts.h"
 #include "ui/HexCursor.h"
 #include "ui/HexFieldMap.h"
 #include "ui/HexLayout.h"
@@ -187,6 +188,7 @@ private:
     HexUndoStack m_undo;
     HexCursor m_cursor;
     HexLayout m_layout;
+    HexCharTexts m_charTexts;
     HexFieldMap m_fields;
     QString m_hint;
     QString m_errorString;

@@ -4,6 +4,7 @@
 // colours of the digits, characters and offsets.
 
 #include "ui/HexCharMap.h"
+#include "ui/HexCharTexts.h"
 #include "ui/HexPainter.h"
 
 #include <QtGui/QPaintEngine>
@@ -121,6 +122,7 @@ struct Scene {
                                   .changed = changed,
                                   .cursor = cursor,
                                   .chars = chars,
+                                  .texts = texts,
                                   .colors = colors,
                                   .focused = true,
                                   .topRow = topRow,
@@ -138,6 +140,7 @@ struct Scene {
     HexLayout layout;
     HexCursor cursor;
     HexCharMap chars = HexCharMap::latin1();
+    mutable HexCharTexts texts;
     HexColors colors;
 };
 
