@@ -1,7 +1,8 @@
 #pragma once
 // The step list's six row icons (ilIcons), in their fixed order: 0 teal
 // question mark, 1 green tick (passed), 2 red cross (failed), 3 empty (no
-// result logged), 4 and 5 green triangles up and down.
+// result logged), 4 and 5 green triangles up and down. Each is drawn from
+// its SVG when a row first shows it: an empty list needs none.
 
 #include "model/StepRecord.h"
 
@@ -13,12 +14,12 @@ class StepIcons {
 public:
     static constexpr int kCount = 6;
 
-    StepIcons();
+    StepIcons() = default;
     // The icon of an index 0..5. Any other index (a row without icon) gets
     // the empty one, so that every row's text starts at the same place.
     const QIcon& icon(int index) const;
     const QIcon& icon(pst::StepIcon index) const { return icon(static_cast<int>(index)); }
 
 private:
-    std::array<QIcon, kCount> m_icons;
+    mutable std::array<QIcon, kCount> m_icons;
 };
