@@ -4,11 +4,13 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFileInfo>
-#include <QtCore/QRegularExpression>
 #include <QtCore/QSettings>
+#include <QtCore/QStringList>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
 #include <QtWidgets/QWidget>
+
+#include <utility>
 
 namespace {
 enum ShowCmd { kShowNormal = 1, kShowMinimized = 2, kShowMaximized = 3, kMinNoActive = 6, kShowMinNoActive = 7 };
@@ -90,8 +92,19 @@ QString WindowPlacement::screenSuffix(const QWidget& window)
 
 std::array<std::optional<int>, 4> WindowPlacement::positionWords(const QString& text)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
-    const QStringList words = text.split(separators, Qt::SkipEmptyParts);
+    // Words are separated by any run of blanks and commas.
+    QStringList words;
+    QString word;
+    for (const QChar c : text) {
+        if (c.isSpace() || c == u',') {
+            if (!word.isEmpty())
+                words.append(std::exchange(word, QString()));
+        } else {
+            word.append(c);
+        }
+    }
+    if (!word.isEmpty())
+        words.append(word);
     std::array<std::optional<int>, 4> out;
     for (qsizetype i = 0; i < 4 && i < words.size(); ++i) {
         bool ok = false;
