@@ -9,6 +9,7 @@
 #include <QtGui/QIcon>
 
 #include <array>
+#include <optional>
 
 class StepIcons {
 public:
@@ -21,5 +22,5 @@ public:
     const QIcon& icon(pst::StepIcon index) const { return icon(static_cast<int>(index)); }
 
 private:
-    mutable std::array<QIcon, kCount> m_icons;
+    mutable std::array<std::optional<QIcon>, kCount> m_icons; // empty: not drawn yet
 };
