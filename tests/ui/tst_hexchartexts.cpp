@@ -1,6 +1,7 @@
 // A character drawn from its kept layout lands on the same pixels as the
 // same character drawn as text, for every character the characters pane can
-// show (the soft hyphen among them, which text shows as nothing), in fixed-pitch fonts of the sizes the view uses, and again after the
+// show (the soft hyphen among them, which text shows as nothing), in a
+// fixed-pitch font at three sizes and three screen scales, and again after the
 // painter's font changes under the kept layouts.
 
 #include "ui/HexCharTexts.h"
@@ -21,9 +22,10 @@ private slots:
 };
 
 namespace {
-QImage drawn(const QFont& font, const std::function<void(QPainter&, int x, int baseline, QChar)>& draw)
+QImage drawn(const QFont& font, const std::function<void(QPainter&, int x, int baseline, QChar)>& draw, qreal ratio)
 {
-    QImage image(16 * 12 + 8, 16 * 20 + 8, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(16 * 12 + 8, 16 * 20 + 8) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font);
@@ -38,13 +40,16 @@ QImage drawn(const QFont& font, const std::function<void(QPainter&, int x, int b
 void TestHexCharTexts::keptLayoutsDrawLikeText_data()
 {
     QTest::addColumn<int>("pixelSize");
-    for (const int size : {11, 13, 16})
-        QTest::addRow("%d px", size) << size;
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : {1.0, 1.5, 2.0})
+        for (const int size : {11, 13, 16})
+            QTest::addRow("%d px at %g", size, ratio) << size << ratio;
 }
 
 void TestHexCharTexts::keptLayoutsDrawLikeText()
 {
     QFETCH(int, pixelSize);
+    QFETCH(qreal, ratio);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPixelSize(pixelSize);
     QFont other = font;
@@ -53,9 +58,9 @@ void TestHexCharTexts::keptLayoutsDrawLikeText()
     HexCharTexts texts;
     const auto asText = [](QPainter& p, int x, int baseline, QChar c) { p.drawText(x, baseline, QString(c)); };
     const auto kept = [&texts](QPainter& p, int x, int baseline, QChar c) { texts.draw(p, x, baseline, c); };
-    QCOMPARE(drawn(font, kept), drawn(font, asText));
-    QCOMPARE(drawn(other, kept), drawn(other, asText));
-    QCOMPARE(drawn(font, kept), drawn(font, asText));
+    QCOMPARE(drawn(font, kept, ratio), drawn(font, asText, ratio));
+    QCOMPARE(drawn(other, kept, ratio), drawn(other, asText, ratio));
+    QCOMPARE(drawn(font, kept, ratio), drawn(font, asText, ratio));
 }
 
 QTEST_MAIN(TestHexCharTexts)
