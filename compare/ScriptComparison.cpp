@@ -8,72 +8,76 @@ namespace pst {
 
 namespace {
 
-// The fields compared by value and the links, from the record's one table.
-std::vector<StepField> pairFields()
+// The fields of the key and the links, from the record's one table.
+std::vector<StepField> pairFields(StepFieldKind wanted)
 {
     std::vector<StepField> fields = stepFields(0, field::LOG_AREA);
-    std::erase_if(fields, [](const StepField& f) {
-        return f.kind == StepFieldKind::LogArea || f.kind == StepFieldKind::ErrorCode;
+    std::erase_if(fields, [wanted](const StepField& f) {
+        const bool link = f.kind == StepFieldKind::Link;
+        return link != (wanted == StepFieldKind::Link) || f.kind == StepFieldKind::ErrorCode;
     });
     return fields;
 }
 
-std::uint32_t valueOf(const StepRecord& record, std::size_t offset, std::size_t width)
+std::uint32_t valueOf(const StepRecord& record, const StepField& f)
 {
-    return width == 2 ? record.u16(offset) : record.u32(offset);
+    return f.width == 2 ? record.u16(f.offset) : record.u32(f.offset);
 }
-
-// One side of a pair of steps.
-struct PairSide {
-    const StepRecord& record;
-    ModuleLayout layout;
-};
 
 class FieldComparer {
 public:
-    FieldComparer(ScriptComparison& comparison, CompareOptions options)
-        : m_comparison(comparison), m_options(options), m_fields(pairFields())
+    FieldComparer(ScriptComparison& comparison, const CompareInput& left, const CompareInput& right,
+                  const StepKeys& keys, CompareOptions options)
+        : m_comparison(comparison), m_left(left), m_right(right), m_keys(keys), m_options(options),
+          m_keyFields(pairFields(StepFieldKind::TestId)), m_linkFields(pairFields(StepFieldKind::Link))
     {
     }
 
-    // Appends the differences of one pair; `sameKey` skips the key fields,
-    // known to be equal.
-    void compare(const PairSide& left, const PairSide& right, bool sameKey)
+    // Appends the differences of left row l and right row r; `sameKey`
+    // skips the fields of the key, known to be equal.
+    void compare(int l, int r, bool sameKey)
     {
-        for (const StepField& f : m_fields) {
-            if (sameKey && f.kind != StepFieldKind::Link)
-                continue;
-            const std::uint32_t l = valueOf(left.record, f.offset, f.width);
-            const std::uint32_t r = valueOf(right.record, f.offset, f.width);
-            const bool differs = f.kind == StepFieldKind::Link
-                ? linkRelation(m_comparison, static_cast<std::uint16_t>(l), static_cast<std::uint16_t>(r))
-                    == LinkRelation::Different
-                : l != r;
-            if (differs)
-                add(f.name, f.kind, {f.offset, f.width}, {f.offset, f.width}, l, r);
+        const StepRecord& lr = m_left.rows[static_cast<std::size_t>(l)].record;
+        const StepRecord& rr = m_right.rows[static_cast<std::size_t>(r)].record;
+        if (!sameKey) {
+            for (const StepField& f : m_keyFields) {
+                const std::uint32_t lv = valueOf(lr, f), rv = valueOf(rr, f);
+                if (lv != rv)
+                    add(f, {f.offset, f.width}, {f.offset, f.width}, lv, rv);
+            }
+        }
+        const StepLinkValues& ll = m_keys.leftLinks[static_cast<std::size_t>(l)];
+        const StepLinkValues& rl = m_keys.rightLinks[static_cast<std::size_t>(r)];
+        for (std::size_t k = 0; k < ll.size(); ++k) {
+            if (linkRelation(m_comparison, ll[k], rl[k]) == LinkRelation::Different) {
+                const StepField& f = m_linkFields[k];
+                add(f, {f.offset, f.width}, {f.offset, f.width}, ll[k], rl[k]);
+            }
         }
         if (m_options.logs)
-            compareLogs(left, right);
+            compareLogs(lr, rr);
     }
 
 private:
-    void add(std::string_view name, StepFieldKind kind, FieldSpan l, FieldSpan r, std::uint32_t lv, std::uint32_t rv)
+    void add(const StepField& f, FieldSpan l, FieldSpan r, std::uint32_t lv, std::uint32_t rv)
     {
-        m_comparison.differences.push_back({name, kind, l, r, lv, rv});
+        m_comparison.differences.push_back({f.name, f.kind, l, r, lv, rv});
     }
 
     // ERROR_CODE by value, each at its layout's offset; the rest of the log
     // area byte by byte, the shorter one read as if followed by zeros.
-    void compareLogs(const PairSide& left, const PairSide& right)
+    void compareLogs(const StepRecord& left, const StepRecord& right)
     {
-        const std::size_t le = errorCodeOffset(left.layout), re = errorCodeOffset(right.layout);
-        const std::uint16_t lv = left.record.u16(le), rv = right.record.u16(re);
+        static const StepField kErrorCode = {"ERROR_CODE", 0, 2, StepFieldKind::ErrorCode};
+        static const StepField kLogArea = {"log area", field::LOG_AREA, 0, StepFieldKind::LogArea};
+        const std::size_t le = errorCodeOffset(m_left.layout), re = errorCodeOffset(m_right.layout);
+        const std::uint16_t lv = left.u16(le), rv = right.u16(re);
         if (lv != rv)
-            add("ERROR_CODE", StepFieldKind::ErrorCode, {le, 2}, {re, 2}, lv, rv);
-        const FieldSpan ll = logSpan(left.record), rl = logSpan(right.record);
+            add(kErrorCode, {le, 2}, {re, 2}, lv, rv);
+        const FieldSpan ll = logSpan(left), rl = logSpan(right);
         for (std::size_t at = field::LOG_AREA; at < field::LOG_AREA + std::max(ll.width, rl.width); ++at) {
-            if (logByte(left.record, le, at) != logByte(right.record, re, at)) {
-                add("log area", StepFieldKind::LogArea, ll, rl, 0, 0);
+            if (logByte(left, le, at) != logByte(right, re, at)) {
+                add(kLogArea, ll, rl, 0, 0);
                 return;
             }
         }
@@ -92,8 +96,11 @@ private:
     }
 
     ScriptComparison& m_comparison;
+    const CompareInput& m_left;
+    const CompareInput& m_right;
+    const StepKeys& m_keys;
     CompareOptions m_options;
-    std::vector<StepField> m_fields;
+    std::vector<StepField> m_keyFields, m_linkFields;
 };
 
 void mapRows(ScriptComparison& c, std::size_t leftRows, std::size_t rightRows)
@@ -129,18 +136,17 @@ bool ScriptComparison::identical() const
 ScriptComparison compareScripts(const CompareInput& left, const CompareInput& right, CompareOptions options)
 {
     ScriptComparison c;
-    c.lines = alignSteps(left.rows, right.rows);
+    const StepKeys keys = stepKeys(left.rows, right.rows);
+    c.lines = alignSteps(left.rows, right.rows, keys);
     mapRows(c, left.rows.size(), right.rows.size());
-    FieldComparer comparer(c, options);
+    FieldComparer comparer(c, left, right, keys, options);
     for (CompareLine& line : c.lines) {
         const int l = line.kind == LineKind::OnlyRight ? line.movedRow : line.left;
         const int r = line.kind == LineKind::OnlyLeft ? -1 : line.right;
         if (l < 0 || r < 0)
             continue;
         line.firstDifference = static_cast<std::uint32_t>(c.differences.size());
-        const bool sameKey = line.kind != LineKind::Changed;
-        comparer.compare({left.rows[static_cast<std::size_t>(l)].record, left.layout},
-                         {right.rows[static_cast<std::size_t>(r)].record, right.layout}, sameKey);
+        comparer.compare(l, r, line.kind != LineKind::Changed);
         line.differenceCount = static_cast<std::uint32_t>(c.differences.size()) - line.firstDifference;
         if (line.kind == LineKind::Same && line.differenceCount > 0)
             line.kind = LineKind::Changed;

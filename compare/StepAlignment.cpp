@@ -1,7 +1,8 @@
 #include "compare/StepAlignment.h"
 
 #include "compare/SequenceMatch.h"
-#include "compare/StepKeys.h"
+
+#include <algorithm>
 
 namespace pst {
 
@@ -31,9 +32,9 @@ class Aligner {
 public:
     Aligner(std::span<const StepRow> left, std::span<const StepRow> right) : m_left(left), m_right(right) {}
 
-    std::vector<CompareLine> run()
+    std::vector<CompareLine> run(const StepKeys& keys)
     {
-        const StepKeys keys = stepKeys(m_left, m_right);
+        m_lines.reserve(std::max(m_left.size(), m_right.size()));
         int i = 0, j = 0;
         for (const MatchedPair& p : matchSequences(keys.left, keys.right)) {
             pairByTest(i, p.left, j, p.right);
@@ -127,9 +128,9 @@ private:
 
 } // namespace
 
-std::vector<CompareLine> alignSteps(std::span<const StepRow> left, std::span<const StepRow> right)
+std::vector<CompareLine> alignSteps(std::span<const StepRow> left, std::span<const StepRow> right, const StepKeys& keys)
 {
-    return Aligner(left, right).run();
+    return Aligner(left, right).run(keys);
 }
 
 } // namespace pst

@@ -1,91 +1,117 @@
 #include "compare/StepKeys.h"
 
-#include <array>
-#include <bit>
+#include <algorithm>
 #include <cstring>
-#include <deque>
 
 namespace pst {
 
 namespace {
 
-using KeyBytes = std::array<Byte, kStepKeyBytes>;
+constexpr std::size_t kWords = kStepKeyBytes / 8;
+using KeyWords = std::array<std::uint64_t, kWords>;
 
-// The key bytes of a record, in place; a record shorter than the key is
-// copied with zeros after it.
-class KeyStore {
-public:
-    const Byte* bytesOf(const StepRecord& record)
-    {
-        if (record.size() >= kStepKeyBytes)
-            return record.bytes().data();
-        KeyBytes& padded = m_padded.emplace_back();
-        padded.fill(0);
-        if (!record.empty())
-            std::memcpy(padded.data(), record.bytes().data(), record.size());
-        return padded.data();
-    }
-
-private:
-    std::deque<KeyBytes> m_padded;
-};
-
-std::uint64_t hashKey(const Byte* key)
+// The key bytes of a record as words (their byte order does not matter:
+// they are only hashed and compared); a short record reads as if followed
+// by zeros.
+KeyWords keyWords(const StepRecord& record)
 {
-    std::uint64_t h = 0x9E3779B97F4A7C15u;
-    for (std::size_t at = 0; at < kStepKeyBytes; at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, key + at, 8);
-        h = (h ^ word) * 0xFF51AFD7ED558CCDu;
-        h ^= h >> 32;
-    }
-    return h;
+    KeyWords words{};
+    if (record.size() >= kStepKeyBytes)
+        std::memcpy(words.data(), record.bytes().data(), kStepKeyBytes);
+    else if (!record.empty())
+        std::memcpy(words.data(), record.bytes().data(), record.size());
+    return words;
 }
 
-// Open addressing over the hashes; a slot keeps the first key of its value.
+// The words are multiplied each by its own odd constant and summed, so that
+// the multiplications run side by side; the mix at the end spreads the sum.
+std::uint64_t hashKey(const KeyWords& key)
+{
+    static constexpr std::array<std::uint64_t, kWords> kFactors = {
+        0x9E3779B97F4A7C15u, 0xC2B2AE3D27D4EB4Fu, 0x165667B19E3779F9u, 0xD6E8FEB86659FD93u, 0xFF51AFD7ED558CCDu,
+        0xC4CEB9FE1A85EC53u, 0x94D049BB133111EBu, 0xBF58476D1CE4E5B9u, 0x2545F4914F6CDD1Du};
+    std::uint64_t h = 0;
+    for (std::size_t i = 0; i < kWords; ++i)
+        h += (key[i] ^ (key[i] >> 29)) * kFactors[i];
+    h ^= h >> 32;
+    h *= 0xFF51AFD7ED558CCDu;
+    return h ^ (h >> 29);
+}
+
+// Open addressing over the hashes, grown as keys come (scripts repeat their
+// steps: a small table stays in the cache); each key keeps the words of its
+// first step, to tell keys with the same hash apart.
 class KeyTable {
 public:
-    explicit KeyTable(std::size_t keys) : m_slots(std::bit_ceil(2 * keys + 2)) {}
-
-    std::uint32_t keyOf(const Byte* bytes)
+    std::uint32_t keyOf(const KeyWords& words)
     {
-        const std::uint64_t hash = hashKey(bytes);
-        const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint64_t hash = hashKey(words);
+        const auto tag = static_cast<std::uint32_t>(hash >> 32);
+        for (std::size_t i = hash & m_mask;; i = (i + 1) & m_mask) {
             Slot& slot = m_slots[i];
-            if (slot.bytes == nullptr) {
-                slot = {hash, bytes, m_count};
-                return m_count++;
+            if (slot.key == kEmpty) {
+                slot = {tag, static_cast<std::uint32_t>(m_words.size())};
+                m_hashes.push_back(hash);
+                m_words.push_back(words);
+                if (2 * m_words.size() > m_slots.size())
+                    grow();
+                return static_cast<std::uint32_t>(m_words.size() - 1);
             }
-            if (slot.hash == hash && std::memcmp(slot.bytes, bytes, kStepKeyBytes) == 0)
+            if (slot.tag == tag && m_words[slot.key] == words)
                 return slot.key;
         }
     }
-    std::uint32_t count() const { return m_count; }
+    std::uint32_t count() const { return static_cast<std::uint32_t>(m_words.size()); }
 
 private:
+    static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
     struct Slot {
-        std::uint64_t hash = 0;
-        const Byte* bytes = nullptr;
-        std::uint32_t key = 0;
+        std::uint32_t tag = 0;
+        std::uint32_t key = kEmpty;
     };
-    std::vector<Slot> m_slots;
-    std::uint32_t m_count = 0;
+
+    void grow()
+    {
+        m_slots.assign(2 * m_slots.size(), Slot{});
+        m_mask = m_slots.size() - 1;
+        for (std::uint32_t key = 0; key < m_hashes.size(); ++key) {
+            std::size_t i = m_hashes[key] & m_mask;
+            while (m_slots[i].key != kEmpty)
+                i = (i + 1) & m_mask;
+            m_slots[i] = {static_cast<std::uint32_t>(m_hashes[key] >> 32), key};
+        }
+    }
+
+    std::vector<Slot> m_slots = std::vector<Slot>(1024);
+    std::size_t m_mask = 1023;
+    std::vector<std::uint64_t> m_hashes;
+    std::vector<KeyWords> m_words;
 };
+
+void read(std::span<const StepRow> rows, KeyTable& table, std::vector<std::uint32_t>& keys,
+          std::vector<StepLinkValues>& links)
+{
+    keys.reserve(rows.size());
+    links.reserve(rows.size());
+    // The records lie apart in memory: ask for the next ones early.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i + kAhead < rows.size())
+            __builtin_prefetch(rows[i + kAhead].record.bytes().data());
+        const StepRecord& record = rows[i].record;
+        keys.push_back(table.keyOf(keyWords(record)));
+        links.push_back({record.link(0), record.link(1), record.link(2)});
+    }
+}
 
 } // namespace
 
 StepKeys stepKeys(std::span<const StepRow> left, std::span<const StepRow> right)
 {
-    KeyStore store;
-    KeyTable table(left.size() + right.size());
+    KeyTable table;
     StepKeys keys;
-    keys.left.reserve(left.size());
-    keys.right.reserve(right.size());
-    for (const StepRow& row : left)
-        keys.left.push_back(table.keyOf(store.bytesOf(row.record)));
-    for (const StepRow& row : right)
-        keys.right.push_back(table.keyOf(store.bytesOf(row.record)));
+    read(left, table, keys.left, keys.leftLinks);
+    read(right, table, keys.right, keys.rightLinks);
     keys.count = table.count();
     return keys;
 }
