@@ -4,35 +4,15 @@
 // step with m and the row on the other side. Rows are 1-based.
 
 #include "compare/ScriptComparison.h"
+#include "support/CompareSteps.h"
 
 #include <gtest/gtest.h>
 
 using namespace pst;
+using pst::test::compareSide;
+using pst::test::Step;
 
 namespace {
-
-struct Step {
-    std::uint16_t testId;
-    std::uint32_t p1 = 0;
-    std::uint16_t success = 0, error = 0, abort = 0;
-    std::uint16_t errorCode = kNoResult;
-};
-
-CompareInput side(const std::vector<Step>& steps, std::vector<StepRow>& rows, ModuleLayout layout = ModuleLayout::Royl)
-{
-    const std::uint16_t size = layoutInfo(layout).defaultRecordSize;
-    for (const Step& s : steps) {
-        StepRecord r(size);
-        r.setTestId(s.testId);
-        r.setParam(1, s.p1);
-        r.setLink(0, s.success);
-        r.setLink(1, s.error);
-        r.setLink(2, s.abort);
-        r.setErrorCode(layout, s.errorCode);
-        rows.push_back({std::move(r), {}, {}, StepIcon::None});
-    }
-    return {rows, layout, size};
-}
 
 std::string row(int r) { return std::to_string(r + 1); }
 
@@ -66,7 +46,7 @@ void check(const Case& c, ModuleLayout leftLayout, ModuleLayout rightLayout, Com
 {
     std::vector<StepRow> l, r;
     const ScriptComparison result =
-        compareScripts(side(c.left, l, leftLayout), side(c.right, r, rightLayout), options);
+        compareScripts(compareSide(c.left, l, leftLayout), compareSide(c.right, r, rightLayout), options);
     EXPECT_EQ(render(result), c.lines) << c.name;
 }
 
@@ -130,8 +110,8 @@ TEST(ScriptComparison, RecordsOfOtherSizesAndLayoutsCompareByField)
 TEST(ScriptComparison, ComparesTheLogAreaWhenAsked)
 {
     std::vector<StepRow> l, r;
-    const CompareInput left = side({{0x10, 0, 0, 0, 0, 0}, {0x11}}, l);
-    const CompareInput right = side({{0x10, 0, 0, 0, 0, 0}, {0x11}}, r);
+    const CompareInput left = compareSide({{0x10, 0, 0, 0, 0, 0}, {0x11}}, l);
+    const CompareInput right = compareSide({{0x10, 0, 0, 0, 0, 0}, {0x11}}, r);
     r[1].record.setU32(0x50, 3011); // the running time a drive logged
     EXPECT_TRUE(compareScripts(left, right).identical());
     const ScriptComparison c = compareScripts(left, right, {true});
@@ -145,8 +125,8 @@ TEST(ScriptComparison, LinkRelation)
 {
     std::vector<StepRow> l, r;
     // Left 10 11 12, right DC 10 11 13: left 1 -> right 2, left 2 -> right 3.
-    const ScriptComparison c = compareScripts(side({{0x10}, {0x11}, {0x12}}, l),
-                                              side({{0xDC}, {0x10}, {0x11}, {0x13, 7}}, r));
+    const ScriptComparison c = compareScripts(compareSide({{0x10}, {0x11}, {0x12}}, l),
+                                              compareSide({{0xDC}, {0x10}, {0x11}, {0x13, 7}}, r));
     ASSERT_EQ(render(c), "-1 1=2 2=3 3- -4");
     const struct {
         std::uint16_t left, right;
@@ -165,8 +145,8 @@ TEST(ScriptComparison, WalksFromDifferenceToDifference)
 {
     std::vector<StepRow> l, r;
     // Lines: 1=1 2- 3=2 4=3 5~4 6~5 7=6
-    const ScriptComparison c = compareScripts(side({{1}, {2}, {3}, {4}, {5, 1}, {6, 1}, {7}}, l),
-                                              side({{1}, {3}, {4}, {5, 2}, {6, 2}, {7}}, r));
+    const ScriptComparison c = compareScripts(compareSide({{1}, {2}, {3}, {4}, {5, 1}, {6, 1}, {7}}, l),
+                                              compareSide({{1}, {3}, {4}, {5, 2}, {6, 2}, {7}}, r));
     ASSERT_EQ(render(c), "1=1 2- 3=2 4=3 5~4 P1 6~5 P1 7=6");
     const struct {
         int line, next, previous;
@@ -180,7 +160,7 @@ TEST(ScriptComparison, WalksFromDifferenceToDifference)
 TEST(ScriptComparison, MapsRowsToTheirLinesAndCounterparts)
 {
     std::vector<StepRow> l, r;
-    const ScriptComparison c = compareScripts(side({{1}, {2}, {3}}, l), side({{9}, {1}, {3}, {2}}, r));
+    const ScriptComparison c = compareScripts(compareSide({{1}, {2}, {3}}, l), compareSide({{9}, {1}, {3}, {2}}, r));
     ASSERT_EQ(render(c), "-1 1=2 2-m4 3=3 -4m2");
     EXPECT_EQ(c.leftToRight, (std::vector<int>{1, 3, 2}));
     EXPECT_EQ(c.rightToLeft, (std::vector<int>{-1, 0, 2, 1}));
