@@ -128,6 +128,15 @@ bool differs(const CompareLine& line) { return line.kind != LineKind::Same; }
 
 } // namespace
 
+std::pair<int, int> ScriptComparison::pairRows(const CompareLine& line)
+{
+    switch (line.kind) {
+    case LineKind::OnlyLeft: return {line.left, -1};
+    case LineKind::OnlyRight: return {line.movedRow, line.right};
+    default: return {line.left, line.right};
+    }
+}
+
 bool ScriptComparison::identical() const
 {
     return std::none_of(lines.begin(), lines.end(), differs);
@@ -141,8 +150,7 @@ ScriptComparison compareScripts(const CompareInput& left, const CompareInput& ri
     mapRows(c, left.rows.size(), right.rows.size());
     FieldComparer comparer(c, left, right, keys, options);
     for (CompareLine& line : c.lines) {
-        const int l = line.kind == LineKind::OnlyRight ? line.movedRow : line.left;
-        const int r = line.kind == LineKind::OnlyLeft ? -1 : line.right;
+        const auto [l, r] = ScriptComparison::pairRows(line);
         if (l < 0 || r < 0)
             continue;
         line.firstDifference = static_cast<std::uint32_t>(c.differences.size());

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pst {
@@ -33,6 +34,8 @@ struct CompareOptions {
     // always differ, so by default they do not).
     bool logs = false;
 };
+
+enum class CompareSide { Left, Right };
 
 enum class LineKind : std::uint8_t {
     Same,      // a pair of steps that do the same and agree in every field compared
@@ -84,6 +87,10 @@ struct ScriptComparison {
     std::vector<int> rightLine;
 
     bool identical() const;
+    // The two rows whose fields a line compares: its pair, or on an
+    // OnlyRight line of a moved step the step's rows on both sides; -1 on
+    // a side without one.
+    static std::pair<int, int> pairRows(const CompareLine& line);
     std::span<const FieldDifference> differencesOf(const CompareLine& line) const
     {
         return std::span(differences).subspan(line.firstDifference, line.differenceCount);

@@ -109,10 +109,9 @@ std::optional<FieldEdit> takeField(const ScriptComparison& c, const CompareInput
                                    int line, const FieldDifference& d, CompareSide into)
 {
     const Sides s = sides(c, left, right, into);
-    const CompareLine& l = c.lines.at(static_cast<std::size_t>(line));
-    const bool moved = l.kind == LineKind::OnlyRight && l.movedRow >= 0;
-    const int intoRow = moved && s.intoLeft ? l.movedRow : s.intoRow(l);
-    const int fromRow = moved && !s.intoLeft ? l.movedRow : s.fromRow(l);
+    const auto [leftRow, rightRow] = ScriptComparison::pairRows(c.lines.at(static_cast<std::size_t>(line)));
+    const int intoRow = s.intoLeft ? leftRow : rightRow;
+    const int fromRow = s.intoLeft ? rightRow : leftRow;
     if (intoRow < 0 || fromRow < 0)
         return std::nullopt;
     const FieldSpan span = s.intoLeft ? d.left : d.right;

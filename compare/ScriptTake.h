@@ -13,8 +13,6 @@
 
 namespace pst {
 
-enum class CompareSide { Left, Right };
-
 // Bytes to write into one record from `offset` on.
 struct FieldEdit {
     std::size_t offset = 0;
