@@ -31,9 +31,10 @@ public:
           m_match(a.size(), -1)
     {
         // Past this many differences in one search the split takes the
-        // furthest point reached instead of the middle of the edit script.
+        // furthest point reached instead of the middle of the edit script:
+        // the cost of a split stays near the square of this number.
         const double root = std::sqrt(static_cast<double>(a.size() + b.size()));
-        m_maxCost = std::max(1024, static_cast<int>(4 * root));
+        m_maxCost = std::max(256, static_cast<int>(root));
     }
 
     std::vector<int> run()

@@ -19,10 +19,11 @@ struct MatchedPair {
 };
 
 // Pairs (i, j) with left[i] == right[j], strictly increasing on both sides:
-// a longest common subsequence. Two sequences that differ in more than about
-// a thousand places are split where the search stops paying, so that the
-// cost stays bounded; the pairs are then still equal elements in order, but
-// may be fewer than the longest common subsequence has.
+// a longest common subsequence. Where the two differ in more than about 500
+// places (more for long sequences: twice the square root of their lengths)
+// the search splits them where it stops paying, so that its cost stays
+// bounded; the pairs are then still equal elements in order, but may be a
+// few fewer than the longest common subsequence has.
 //
 // Ids are small numbers (interned keys, 16-bit test ids): an id that occurs
 // on one side only is set aside before the search, which needs a table as
