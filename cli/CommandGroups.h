@@ -18,5 +18,7 @@ std::span<const CommandSpec> catalogCommands();
 std::span<const CommandSpec> convertCommands();
 // --print, --check (PrintCommands.cpp)
 std::span<const CommandSpec> printCommands();
+// --compare, --compare-json, --compare-logs (CompareCommands.cpp)
+std::span<const CommandSpec> compareCommands();
 
 } // namespace pst::cli

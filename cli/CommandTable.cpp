@@ -12,7 +12,8 @@ namespace {
 std::vector<CommandSpec> collect()
 {
     std::vector<CommandSpec> all;
-    for (auto group : {fileCommands(), editCommands(), catalogCommands(), convertCommands(), printCommands()})
+    for (auto group : {fileCommands(), editCommands(), catalogCommands(), convertCommands(), printCommands(),
+                       compareCommands()})
         all.insert(all.end(), group.begin(), group.end());
     return all;
 }

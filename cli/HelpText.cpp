@@ -49,6 +49,15 @@ HelpSection output()
              paragraph("--check writes one finding a line, nothing when there is none:"),
              verbatim("checksum: invalid for layout L"),
              verbatim("step S: FIELD = V points past the end (N steps)"),
+             paragraph("--compare FILE writes one difference a line, FILE's script on the left and the editor's "
+                       "on the right (steps in decimal, values in hexadecimal), then a summary line:"),
+             verbatim("- step S (ID)                 only in FILE (or: moved to step T)"),
+             verbatim("+ step T (ID)                 only in the editor (or: moved from step S)"),
+             verbatim("~ step S = T (ID): FIELD OLD -> NEW"),
+             verbatim("= N steps in FILE, M in the editor: R removed, A added, V moved, C changed"),
+             paragraph("Links that point to corresponding steps are the same, whatever their numbers; a changed "
+                       "link names the steps: GOTO_ON_ERR 15 -> 16 (step 21: B9 -> step 22: DC). --compare-json "
+                       "writes the same as one JSON object."),
              paragraph("Messages of the window go to standard error as \"pstool: <text>\" and the run goes on; "
                        "errors as \"pstool: error: <text>\"."),
              paragraph("Example: upgrade every module of a folder and export each as a TREX script:"),
@@ -64,7 +73,7 @@ HelpSection exitStatus()
             {item("0", "no error and no message"),
              item("1", "an error"),
              item("2", "a usage error, reported before anything runs"),
-             item("3", "messages or --check findings, but no error")}};
+             item("3", "messages, --check findings or differences found by --compare, but no error")}};
 }
 
 } // namespace

@@ -24,6 +24,7 @@ std::optional<std::string> PstoolHost::openDialog(const DialogRequest& request)
 {
     switch (request.purpose) {
     case DialogPurpose::LoadModule:
+    case DialogPurpose::CompareModule:
     case DialogPurpose::ImportIni:
         return m_commandFile;
     case DialogPurpose::ReadModule:

@@ -24,7 +24,7 @@ public:
     // again (dialogs cancelled, questions answered no).
     void setModuleFile(std::uint16_t id, const std::string& file);
     // The file that answers the running command's own dialog (the open
-    // dialog of Load and Import, the save dialog of Save and the exports);
+    // dialog of Load, Import and the comparison, the save dialog of Save and the exports);
     // nullopt cancels those dialogs.
     void setCommandFile(std::optional<std::string> file) { m_commandFile = std::move(file); }
     // Whether the Ctrl key counts as held (the TREX export reads it).

@@ -39,6 +39,9 @@ public:
     void runWithFile(const std::string& file, const std::function<void()>& command);
     // A --check finding: one line on standard output; it counts as a message.
     void reportFinding(const std::string& line);
+    // Whether comparisons include the log area (--compare-logs).
+    bool compareLogs() const { return m_compareLogs; }
+    void setCompareLogs(bool logs) { m_compareLogs = logs; }
 
     // Starts as the window does when shown, then runs the commands until the
     // end or, without --keep-going, until the first error.
@@ -56,6 +59,7 @@ private:
     PstoolHost m_host;
     Editor m_editor;
     bool m_keepGoing;
+    bool m_compareLogs = false;
     int m_findings = 0;
 };
 

@@ -52,6 +52,28 @@ std::vector<Bytes> moduleSeeds()
     return seeds;
 }
 
+// Two modules, the first one's length in front (fuzz_compare).
+std::vector<Bytes> compareSeeds()
+{
+    const std::vector<Bytes> modules = moduleSeeds();
+    std::vector<Bytes> seeds;
+    for (std::size_t i = 0; i + 1 < modules.size(); ++i) {
+        const Bytes& a = modules[i];
+        Bytes b{static_cast<Byte>(a.size()), static_cast<Byte>(a.size() >> 8)};
+        b.insert(b.end(), a.begin(), a.end());
+        b.insert(b.end(), modules[i + 1].begin(), modules[i + 1].end());
+        seeds.push_back(std::move(b));
+    }
+    // An edited script: one step moved, one inserted.
+    const Bytes a = ModuleBuilder().step(0x10).step(0x11).step(0x12).build();
+    Bytes edited{static_cast<Byte>(a.size()), static_cast<Byte>(a.size() >> 8)};
+    edited.insert(edited.end(), a.begin(), a.end());
+    const Bytes b = ModuleBuilder().step(0x11).step(0xDC).step(0x12).step(0x10).build();
+    edited.insert(edited.end(), b.begin(), b.end());
+    seeds.push_back(std::move(edited));
+    return seeds;
+}
+
 std::vector<Bytes> iniSeeds()
 {
     return {text("[Desc]\r\nDC=Delay\r\n0100=Long\r\n[HOST_SEQ]\r\n8001=Host\r\n[ARCO]\r\n5A=Code\r\n"),
@@ -140,6 +162,7 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path dir = argv[1];
     write(dir, "fuzz_module", moduleSeeds());
+    write(dir, "fuzz_compare", compareSeeds());
     write(dir, "fuzz_ini", iniSeeds());
     write(dir, "fuzz_snapshot", snapshotSeeds());
     write(dir, "fuzz_e6", e6Seeds());

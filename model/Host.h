@@ -24,6 +24,7 @@ enum class DialogPurpose {
     SaveModule,    // Save: the script module
     ReadModule,    // a generator reads another module (E6, 1100, 47, 21, 2000..20C0)
     ConfirmModule, // a module's open dialog used as a yes-or-no question
+    CompareModule, // the module whose script is compared with the editor's
     ExportTrex,
     ExportIni,
     ImportIni,

@@ -55,6 +55,11 @@ std::string recoveryCopyNotWritten(std::string_view path, std::string_view reaso
     return "Cannot write the recovery copy \"" + std::string(path) + "\". " + std::string(reason);
 }
 
+std::string compareFileEmpty(std::string_view path)
+{
+    return "Cannot compare with \"" + std::string(path) + "\": the file is empty";
+}
+
 namespace {
 // A text the user typed, quoted; cut so that a pasted page stays readable.
 std::string quoted(std::string_view text)

@@ -44,6 +44,13 @@ inline constexpr std::string_view kRecoveryCopyDamaged = "The file is damaged.";
 // "Cannot write the recovery copy "<path>". <reason>"
 std::string recoveryCopyNotWritten(std::string_view path, std::string_view reason);
 
+// --- comparing two scripts -----------------------------------------------
+// "Cannot compare with "<path>": the file is empty"
+std::string compareFileEmpty(std::string_view path);
+// What a link names, beside its value in a difference: "step 21", or these.
+inline constexpr std::string_view kCompareNoStep = "no step";
+inline constexpr std::string_view kCompareOutsideScript = "outside the script";
+
 // --- a field value typed by the user ---------------------------------------
 inline constexpr std::string_view kFieldValueEmpty = "Enter a value";
 // "\"<text>\" is not a hexadecimal number" (or "a decimal number"); a long

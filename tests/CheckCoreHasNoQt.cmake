@@ -2,7 +2,7 @@
 if(LINKS MATCHES "Qt")
   message(FATAL_ERROR "pstcore links Qt: ${LINKS}")
 endif()
-foreach(dir model catalogs convert)
+foreach(dir model catalogs convert compare)
   file(GLOB_RECURSE files "${SOURCE_DIR}/${dir}/*.h" "${SOURCE_DIR}/${dir}/*.cpp")
   foreach(f ${files})
     file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*[<\"]Q")
