@@ -110,12 +110,11 @@ std::string IniFile::value(std::string_view section, std::string_view key, std::
 }
 
 namespace {
-// A name list is read as one block: names, each with a terminating byte, and
-// one more byte ending the list.
+// A name list is read as one block: names, each with a terminating byte.
 std::vector<std::string> withinNameBlock(const std::vector<std::string>& names)
 {
     std::vector<std::string> out;
-    std::size_t used = 1;
+    std::size_t used = 0;
     for (const std::string& n : names) {
         if (used + n.size() + 1 > IniFile::kNameBlock)
             break;
