@@ -92,11 +92,6 @@ void Editor::applyParsed(ModuleImage source, ParsedScript parsed)
     m_host.hexSetHint(hexHint());
 }
 
-void Editor::SerializeScript()
-{
-    m_layout = pst::SerializeScript(m_image, m_steps, m_recordSize);
-}
-
 void Editor::btReadClick()
 {
     if (!maybeSaveChanges())
@@ -152,7 +147,7 @@ bool Editor::saveScript()
         applyEndRule(written);
     const std::uint16_t id = moduleId();
     ModuleImage image = m_image;
-    const ModuleLayout layout = pst::SerializeScript(image, written, m_recordSize);
+    const ModuleLayout layout = *pst::SerializeScript(image, written, m_recordSize);
     SetModuleId(image, id, &m_host);
     FixChecksum(image, &m_host);
     if (RecogniseLayout(image) != layout) {
