@@ -152,6 +152,7 @@ public:
 
 private:
     void applyParsed(ModuleImage source, ParsedScript parsed);
+    void takeOverLinks(const StepList& from);
     void flushRefresh();
 
     // StepListObserver, forwarded to the host.
