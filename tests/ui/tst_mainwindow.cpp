@@ -154,9 +154,9 @@ private slots:
         WindowFixture f;
         TfmScript& w = f.show();
         BottomPanel& p = f.panel();
-        const QList<QWidget*> expected = {p.btWrite, p.btRead,  p.cbModId,      p.btDown,   p.btUp,
-                                          p.cbStep,  p.edStatus, p.cbFamily,    p.cbCustom, p.btWriteToIni,
-                                          p.btTrx,   w.lvScript(), w.heScript()};
+        const QList<QWidget*> expected = {p.btWrite,  p.btRead,   p.cbModId,  p.btDown,       p.btUp,
+                                          p.cbStep,   p.btFields, p.edStatus, p.cbFamily,     p.cbCustom,
+                                          p.btWriteToIni, p.btTrx, w.lvScript(), w.heScript()};
         QWidget* next = p.btWrite;
         for (qsizetype i = 1; i < expected.size(); ++i) {
             next = next->nextInFocusChain();
