@@ -1,5 +1,6 @@
 #include "catalogs/IniFile.h"
 
+#include "catalogs/IniLine.h"
 #include "catalogs/IniText.h"
 
 #include <unordered_map>
@@ -43,51 +44,25 @@ IniFile IniFile::parse(ByteView text)
     return parse(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
 }
 
-namespace {
-// Where the line starting at `pos` ends: at the next CR or LF, or at the end
-// of the text. A plain scan: a catalog of thousands of lines is read at the
-// first lookup, and find_first_of searched its set of two for every byte.
-std::size_t lineEnd(std::string_view text, std::size_t pos)
-{
-    for (std::size_t i = pos; i < text.size(); ++i)
-        if (text[i] == '\r' || text[i] == '\n')
-            return i;
-    return text.size();
-}
-} // namespace
-
 IniFile IniFile::parse(std::string_view text)
 {
     IniFile ini;
     Data& d = *ini.m_data;
     Data::Section* current = nullptr;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-        const std::size_t end = lineEnd(text, pos);
-        const std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (end < text.size() && text[end] == '\r' && pos < text.size() && text[pos] == '\n')
-            ++pos;
-
-        if (const SectionLine s = parseSectionLine(line); s.ok) {
-            current = d.sectionFor(s.name);
+    IniLineSplitter lines(text);
+    std::string_view raw;
+    while (lines.next(raw)) {
+        const IniLine line = tokenizeIniLine(raw);
+        if (line.kind == IniLine::Kind::Section) {
+            current = d.sectionFor(line.name);
             continue;
         }
-        const std::string_view trimmed = trimBlanks(line);
-        if (!current || trimmed.empty() || trimmed.front() == ';')
+        if (!current || line.kind != IniLine::Kind::Entry)
             continue;
-        const auto eq = trimmed.find('=');
-        if (eq == std::string_view::npos)
-            continue;
-        const std::string_view key = trimBlanks(trimmed.substr(0, eq));
-        if (key.empty())
-            continue;
-        std::string_view value = trimBlanks(trimmed.substr(eq + 1));
-        if (value.size() > kMaxValue)
-            value = value.substr(0, kMaxValue);
+        const std::string_view value = line.value.substr(0, kMaxValue);
         // The first entry of a key is the one that counts.
-        if (current->values.emplace(foldCase(key), std::string(value)).second)
-            current->keys.emplace_back(key);
+        if (current->values.emplace(foldCase(line.name), std::string(value)).second)
+            current->keys.emplace_back(line.name);
     }
     return ini;
 }
@@ -110,12 +85,11 @@ std::string IniFile::value(std::string_view section, std::string_view key, std::
 }
 
 namespace {
-// A name list is read as one block: names, each with a terminating byte, and
-// one more byte ending the list.
+// A name list is read as one block: names, each with a terminating byte.
 std::vector<std::string> withinNameBlock(const std::vector<std::string>& names)
 {
     std::vector<std::string> out;
-    std::size_t used = 1;
+    std::size_t used = 0;
     for (const std::string& n : names) {
         if (used + n.size() + 1 > IniFile::kNameBlock)
             break;

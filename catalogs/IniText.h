@@ -44,23 +44,4 @@ inline bool sameName(std::string_view a, std::string_view b)
     return true;
 }
 
-// A line "[name]" (blanks around allowed): the name, trimmed; else nullopt-like empty
-// view with ok = false.
-struct SectionLine {
-    bool ok = false;
-    std::string_view name;
-};
-
-inline SectionLine parseSectionLine(std::string_view line)
-{
-    line = trimBlanks(line);
-    if (line.empty() || line.front() != '[')
-        return {};
-    line.remove_prefix(1);
-    const auto close = line.find(']');
-    if (close != std::string_view::npos)
-        line = line.substr(0, close);
-    return {true, trimBlanks(line)};
-}
-
 } // namespace pst

@@ -1,5 +1,6 @@
 #include "catalogs/IniWriter.h"
 
+#include "catalogs/IniLine.h"
 #include "catalogs/IniText.h"
 #include "model/Error.h"
 #include "model/FileSystem.h"
@@ -20,58 +21,48 @@ struct Lines {
 Lines splitLines(const Bytes& bytes)
 {
     Lines out;
-    const std::string text(bytes.begin(), bytes.end());
-    if (text.find("\r\n") == std::string::npos && text.find('\n') != std::string::npos)
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (text.find("\r\n") == std::string_view::npos && text.find('\n') != std::string_view::npos)
         out.eol = "\n";
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string::npos)
-            end = text.size();
-        out.lines.push_back(text.substr(pos, end - pos));
-        pos = end;
-        if (pos < text.size() && text[pos] == '\r')
-            ++pos;
-        if (pos < text.size() && text[pos] == '\n')
-            ++pos;
-    }
+    IniLineSplitter lines(text);
+    std::string_view line;
+    while (lines.next(line))
+        out.lines.emplace_back(line);
     return out;
-}
-
-bool isKeyLine(std::string_view line, std::string_view key)
-{
-    const std::string_view t = trimBlanks(line);
-    if (t.empty() || t.front() == ';')
-        return false;
-    const auto eq = t.find('=');
-    return eq != std::string_view::npos && sameName(trimBlanks(t.substr(0, eq)), key);
 }
 
 // Places `entry` into the lines: replaces the key where it stands, or adds it
 // after the last entry of its section, or appends the section at the end.
+// Sections and keys are found as the reader finds them: a section that
+// appears twice is one, and the first entry of a key is the one it reads.
 void place(std::vector<std::string>& lines, std::string_view section, std::string_view key, const std::string& entry)
 {
-    std::size_t i = 0;
-    for (; i < lines.size(); ++i) {
-        const SectionLine s = parseSectionLine(lines[i]);
-        if (s.ok && sameName(s.name, trimBlanks(section)))
-            break;
+    constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
+    std::size_t lastInSection = kNotFound;
+    bool inSection = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const IniLine t = tokenizeIniLine(lines[i]);
+        if (t.kind == IniLine::Kind::Section) {
+            inSection = iniNameIs(t.name, section);
+            if (inSection)
+                lastInSection = i;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (t.kind == IniLine::Kind::Entry && iniNameIs(t.name, key)) {
+            lines[i] = entry;
+            return;
+        }
+        if (!trimBlanks(lines[i]).empty())
+            lastInSection = i;
     }
-    if (i == lines.size()) {
-        lines.push_back("[" + std::string(section) + "]");
+    if (lastInSection == kNotFound) {
+        lines.push_back("[" + std::string(trimBlanks(section)) + "]");
         lines.push_back(entry);
         return;
     }
-    std::size_t lastEntry = i;
-    for (std::size_t j = i + 1; j < lines.size() && !parseSectionLine(lines[j]).ok; ++j) {
-        if (isKeyLine(lines[j], key)) {
-            lines[j] = entry;
-            return;
-        }
-        if (!trimBlanks(lines[j]).empty())
-            lastEntry = j;
-    }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(lastEntry + 1), entry);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(lastInSection + 1), entry);
 }
 
 } // namespace

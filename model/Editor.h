@@ -140,8 +140,6 @@ public:
     // image with its rows, layout and sizes, and sets the titles. On failure
     // throws and nothing has changed.
     void ParseScript(ModuleImage source);
-    // Writes the rows into the editor's image.
-    void SerializeScript();
     // Hex view hint for the layout in force.
     std::string hexHint() const;
     void setTitle(std::string title);
@@ -154,6 +152,7 @@ public:
 
 private:
     void applyParsed(ModuleImage source, ParsedScript parsed);
+    void takeOverLinks(const StepList& from);
     void flushRefresh();
 
     // StepListObserver, forwarded to the host.

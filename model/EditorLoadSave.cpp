@@ -92,11 +92,6 @@ void Editor::applyParsed(ModuleImage source, ParsedScript parsed)
     m_host.hexSetHint(hexHint());
 }
 
-void Editor::SerializeScript()
-{
-    m_layout = pst::SerializeScript(m_image, m_steps, m_recordSize);
-}
-
 void Editor::btReadClick()
 {
     if (!maybeSaveChanges())
@@ -143,8 +138,9 @@ bool Editor::saveScript()
         return false;
     }
     // The module is built on copies: a write that fails leaves the rows and
-    // the image as they were. Once the dialog has been answered, the END rule
-    // and the new image are taken over, also when the user cancelled.
+    // the image as they were. Once the dialog has been answered, the links
+    // the END rule gave the copy and the new image are taken over, also when
+    // the user cancelled.
     StepList written;
     written.reset(m_steps.rows());
     written.select(m_steps.selected());
@@ -152,7 +148,7 @@ bool Editor::saveScript()
         applyEndRule(written);
     const std::uint16_t id = moduleId();
     ModuleImage image = m_image;
-    const ModuleLayout layout = pst::SerializeScript(image, written, m_recordSize);
+    const ModuleLayout layout = *pst::SerializeScript(image, written, m_recordSize);
     SetModuleId(image, id, &m_host);
     FixChecksum(image, &m_host);
     if (RecogniseLayout(image) != layout) {
@@ -161,13 +157,28 @@ bool Editor::saveScript()
     }
     const bool saved = SaveModuleFile(id, image);
     if (m_stepChecked)
-        miSetErorSteptoEndClick();
+        takeOverLinks(written);
     m_image = std::move(image);
     m_layout = layout;
     m_host.hexResetEditState();
     if (saved)
         setModified(false);
     return saved;
+}
+
+// The rows keep their other bytes: only the three links come from `from`,
+// which holds the same rows in the same order.
+void Editor::takeOverLinks(const StepList& from)
+{
+    const int n = m_steps.size();
+    for (int i = 0; i < n && i < from.size(); ++i) {
+        StepRecord& rec = m_steps.editRecord(i);
+        const StepRecord& src = from.row(i).record;
+        for (int l = 0; l < 3; ++l)
+            rec.setLink(l, src.link(l));
+    }
+    m_steps.recordsChanged(0, n - 1);
+    requestRefresh();
 }
 
 } // namespace pst

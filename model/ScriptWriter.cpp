@@ -6,11 +6,11 @@
 
 namespace pst {
 
-ModuleLayout SerializeScript(ModuleImage& image, const StepList& steps, std::uint16_t recordSize)
+std::optional<ModuleLayout> SerializeScript(ModuleImage& image, const StepList& steps, std::uint16_t recordSize)
 {
-    const ModuleLayout layout = RecogniseLayout(image);
     if (steps.empty())
-        return layout;
+        return std::nullopt;
+    const ModuleLayout layout = RecogniseLayout(image);
     const LayoutInfo& info = layoutInfo(layout);
 
     image.seek(info.headerOffset);

@@ -29,25 +29,26 @@ void StepList::insert(int pos, StepRow row)
         pos = size();
     notify().rowsAboutToBeInserted(pos, pos);
     m_rows.insert(m_rows.begin() + pos, std::move(row));
+    const int previous = m_selected;
     if (m_selected >= pos)
         ++m_selected;
     notify().rowsInserted(pos, pos);
+    reportSelectionMoved(previous);
 }
 
 void StepList::remove(int i)
 {
     if (!valid(i))
         return;
-    const bool wasSelected = m_selected == i;
+    const int previous = m_selected;
     notify().rowsAboutToBeRemoved(i, i);
     m_rows.erase(m_rows.begin() + i);
-    if (wasSelected)
+    if (m_selected == i)
         m_selected = kNone;
     else if (m_selected > i)
         --m_selected;
     notify().rowsRemoved(i, i);
-    if (wasSelected)
-        notify().selectionChanged(i, kNone);
+    reportSelectionMoved(previous);
 }
 
 void StepList::swapWithNext(int i)
@@ -56,11 +57,21 @@ void StepList::swapWithNext(int i)
         return;
     notify().rowAboutToBeMoved(i, i + 1);
     std::swap(m_rows[static_cast<std::size_t>(i)], m_rows[static_cast<std::size_t>(i) + 1]);
+    const int previous = m_selected;
     if (m_selected == i)
         m_selected = i + 1;
     else if (m_selected == i + 1)
         m_selected = i;
     notify().rowMoved(i, i + 1);
+    reportSelectionMoved(previous);
+}
+
+// The selected row kept, but at a new number: the window shows the number in
+// its title, so this is a change of selection too.
+void StepList::reportSelectionMoved(int previous)
+{
+    if (m_selected != previous)
+        notify().selectionChanged(previous, m_selected);
 }
 
 void StepList::reset(std::vector<StepRow> rows)

@@ -60,11 +60,16 @@ public:
     // Reports a selection change only when the selection really changes.
     void select(int row);
 
-    // Inserts at `pos` (0..size()). The selection index follows its row.
+    // Inserts, removes and swaps keep the selection on its row. Whenever
+    // that changes the selected index (or a removed selected row leaves
+    // nothing selected), a selection change is reported after the rows'
+    // own report.
+
+    // Inserts at `pos` (0..size()).
     void insert(int pos, StepRow row);
-    // Removes row `i`; a removed selected row leaves nothing selected.
+    // Removes row `i`.
     void remove(int i);
-    // Swaps row `i` with row `i + 1`; the selection follows its row.
+    // Swaps row `i` with row `i + 1`.
     void swapWithNext(int i);
     // Replaces every row (a parse, a load); nothing selected afterwards. A
     // reset reports no selection change: like a list control emptied at
@@ -90,6 +95,7 @@ public:
 
 private:
     StepListObserver& notify() const;
+    void reportSelectionMoved(int previous);
 
     std::vector<StepRow> m_rows;
     int m_selected = kNone;

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds everything and runs every test: the normal build, the same suite
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of
-# every fuzz target.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a build of
+# everything with clang with a short run of every fuzz target.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
@@ -20,5 +20,5 @@ cmake --build build-asan -j "$JOBS"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$JOBS"
 
-echo "== short fuzz runs"
+echo "== build everything with clang, short fuzz runs"
 ./scripts/fuzz.sh "${PST_FUZZ_SECONDS:-20}"

@@ -114,6 +114,7 @@ void BottomPanel::createCommandRow(QCompleter& none)
 
 QList<QWidget*> BottomPanel::tabOrder() const
 {
-    return {btWrite,  btRead,   cbModId,  btDown,       btUp,  cbStep,
-            edStatus, cbFamily, cbCustom, btWriteToIni, btTrx, btFields};
+    // The field inspector's button stands between "Step" and "to TREX".
+    return {btWrite,  btRead,   cbModId,  btDown,   btUp,         cbStep,
+            btFields, edStatus, cbFamily, cbCustom, btWriteToIni, btTrx};
 }

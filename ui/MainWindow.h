@@ -115,6 +115,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -144,6 +145,9 @@ private:
     void FormShow();
     void restorePlacement();
     void savePlacement(bool destroying);
+    // Dropped files: taken only while no command runs.
+    bool takesDrop(const QDropEvent& event) const;
+    void answerDrag(QDragMoveEvent& event) const;
 
     // Never losing an edit (MainWindowRecovery.cpp).
     void setupRecovery();

@@ -76,19 +76,35 @@ void TfmScript::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TfmScript::dragEnterEvent(QDragEnterEvent* event)
+// While a command runs (a generator's copy loop, a checksum) the drag is
+// refused, so that the cursor says a drop would not be taken; a drag that
+// entered before the command started is refused at its next move.
+bool TfmScript::takesDrop(const QDropEvent& event) const
 {
-    if (!droppedPaths(*event->mimeData()).empty())
-        event->acceptProposedAction();
+    return !m_editor.busy() && !droppedPaths(*event.mimeData()).empty();
 }
+
+void TfmScript::answerDrag(QDragMoveEvent& event) const
+{
+    if (takesDrop(event))
+        event.acceptProposedAction();
+    else
+        event.ignore();
+}
+
+void TfmScript::dragEnterEvent(QDragEnterEvent* event) { answerDrag(*event); }
+
+void TfmScript::dragMoveEvent(QDragMoveEvent* event) { answerDrag(*event); }
 
 // The drop is handled after the drag has ended, so that its questions and
 // messages do not hold up the program the files came from.
 void TfmScript::dropEvent(QDropEvent* event)
 {
-    std::vector<std::string> paths = droppedPaths(*event->mimeData());
-    if (paths.empty())
+    if (!takesDrop(*event)) {
+        event->ignore();
         return;
+    }
+    std::vector<std::string> paths = droppedPaths(*event->mimeData());
     event->acceptProposedAction();
     QTimer::singleShot(0, this, [this, paths = std::move(paths)] { WMDropFiles(paths); });
 }

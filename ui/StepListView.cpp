@@ -2,6 +2,7 @@
 
 #include "ui/Fonts.h"
 
+#include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 #include <QtWidgets/QHeaderView>
@@ -100,4 +101,15 @@ void StepListView::mousePressEvent(QMouseEvent* event)
     setFocus(Qt::MouseFocusReason);
     event->accept();
     emit clickedBelowRows();
+}
+
+// The view would copy the current cell's text ("DC"), which Past in the hex
+// view would then read as bytes.
+void StepListView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }

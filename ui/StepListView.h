@@ -4,7 +4,8 @@
 // selected at a time and the selection still visible while another control
 // has the focus. The rows' icons are 16 x 16. A click below the last row
 // asks for the selection to be removed (clickedBelowRows); the view itself
-// changes no selection then, the editor decides.
+// changes no selection then, the editor decides. The list has no Copy
+// command: Ctrl+C leaves the clipboard alone.
 
 #include <QtWidgets/QTreeView>
 
@@ -30,6 +31,7 @@ signals:
 protected:
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void configureHeader();

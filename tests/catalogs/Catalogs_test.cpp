@@ -98,6 +98,9 @@ TEST_F(CatalogsTest, WritingACustomTestCreatesTheFileAndRefillsBothLists)
     EXPECT_EQ(w.customTests, (std::vector<std::string>{"Spin up"}));
     btWriteToIniClick(catalogs, "Work", "Spin up");
     EXPECT_EQ(fs.text("/cat/SCRIPTS.INI"), "[Work]\r\nSpin up=\r\n");
+    // Blanks around the names are no part of them, as the reader sees them.
+    btWriteToIniClick(catalogs, " Work ", " Spin up ");
+    EXPECT_EQ(fs.text("/cat/SCRIPTS.INI"), "[Work]\r\nSpin up=\r\n");
 }
 
 TEST_F(CatalogsTest, AnUnwritableScriptsFileIsAnError)

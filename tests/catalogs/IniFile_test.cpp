@@ -38,8 +38,7 @@ TEST(IniFile, ValuesAreCutTo2047Characters)
 
 TEST(IniFile, NameListsStopAtTheBlockLimit)
 {
-    // 100 keys of 199 characters take 200 bytes each: 81 fit in 16384 bytes
-    // with the list's own terminator.
+    // 100 keys of 199 characters take 200 bytes each: 81 fit in 16384 bytes.
     std::string text = "[S]\n";
     for (int i = 0; i < 100; ++i) {
         std::string key = std::to_string(1000 + i);
@@ -49,6 +48,18 @@ TEST(IniFile, NameListsStopAtTheBlockLimit)
     const IniFile ini = IniFile::parse(std::string_view(text));
     EXPECT_EQ(ini.keys("S").size(), 81u);
     EXPECT_TRUE(ini.value("S", ini.keys("S").back()).has_value());
+
+    // 128 names of 127 characters fill the block exactly; one byte more and
+    // the last one is left out.
+    for (const std::size_t lastLength : {127u, 128u}) {
+        std::string sections;
+        for (int i = 0; i < 128; ++i) {
+            std::string name = std::to_string(1000 + i);
+            name.resize(i == 127 ? lastLength : 127, 's');
+            sections += "[" + name + "]\n";
+        }
+        EXPECT_EQ(IniFile::parse(std::string_view(sections)).sections().size(), lastLength == 127 ? 128u : 127u);
+    }
 }
 
 TEST(IniFile, ToleratesAnyBytes)

@@ -23,6 +23,10 @@ TEST(WriteIniValue, PlacesEntriesByTheRules)
          "[A]\r\nx=1\r\ny=\r\n\r\n[B]\r\nz=\r\n"},
         {"replaces a value where it stands", "[A]\r\nx=1\r\nq=2\r\n", "A", "X", "[A]\r\nX=\r\nq=2\r\n"},
         {"keeps LF files LF", "[A]\nx=1\n", "A", "y", "[A]\nx=1\ny=\n"},
+        {"finds the key the reader finds", "[A]\r\n x =1\r\n[B]\r\n[a]\r\ny=2\r\n", " a ", " Y ",
+         "[A]\r\n x =1\r\n[B]\r\n[a]\r\nY=\r\n"},
+        {"adds to the section's last part", "[A]\r\nx=1\r\n[B]\r\n[A]\r\nz=\r\n[C]\r\n", "A", "y",
+         "[A]\r\nx=1\r\n[B]\r\n[A]\r\nz=\r\ny=\r\n[C]\r\n"},
     };
     for (const auto& c : cases) {
         MemoryFileSystem fs;

@@ -151,7 +151,10 @@ void prepare(Editor& editor, ScriptedHost& host, FileSystem& fs, const std::stri
 
 TEST_P(WriteFaults, KeepTheEarlierFileTheScriptAndSayWhy)
 {
-    const auto& [writer, fault] = GetParam();
+    // References, not a structured binding: the command lambda below captures
+    // them, which clang 14 refuses for bindings.
+    const WriterCase& writer = std::get<0>(GetParam());
+    const FaultCase& fault = std::get<1>(GetParam());
     MemoryFileSystem memory;
     FileSystem& fs = fault.fault == Fault::Refused ? static_cast<FileSystem&>(memory) : realFileSystem();
 

@@ -136,6 +136,31 @@ TEST_F(EditorEdits, MovesAtTheEdgesDoNothing)
     EXPECT_EQ(editor.steps().row(0).record.testId(), 0x10);
 }
 
+// A moved row keeps its selection at a new number: the title names it, as
+// a click on that row would.
+TEST_F(EditorEdits, CommandsThatMoveTheSelectionEndWithItsTitle)
+{
+    using Command = void (Editor::*)();
+    const struct {
+        int select; // before the commands; kNone: as loaded (step 1)
+        std::vector<Command> commands;
+        const char* title;
+    } cases[] = {
+        {StepList::kNone, {&Editor::btDownClick, &Editor::btDownClick, &Editor::btDownClick}, "Step: 4 (4h)"},
+        {3, {&Editor::btUpClick}, "Step: 3 (3h)"},
+        {1, {&Editor::miInsertClick, &Editor::btUpClick}, "Step: 2 (2h)"},
+        {5, {&Editor::miDeleteClick}, "Step: 5 (5h)"},
+    };
+    for (const auto& c : cases) {
+        loadSteps(std::vector<Links>(6, Links{1, 1, 1}));
+        if (c.select != StepList::kNone)
+            editor.selectRow(c.select);
+        for (const Command command : c.commands)
+            ASSERT_TRUE(run(command));
+        EXPECT_EQ(editor.title(), std::string("Self Scan Script - 28 - ") + c.title);
+    }
+}
+
 TEST_F(EditorEdits, BulkLinkRules)
 {
     const struct {

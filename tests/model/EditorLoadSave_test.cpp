@@ -133,6 +133,8 @@ TEST_F(EditorLoadSave, SaveAppliesTheEndRuleOnlyWhenStepIsChecked)
     EXPECT_EQ(getU16(saved, 56 + 0x48), 2);
     EXPECT_EQ(getU16(saved, 56 + 0x4A), 4);
     EXPECT_EQ(getU16(saved, 56 + 0x4C), 5);
+    EXPECT_EQ(links(), (std::vector<Links>{{2, 4, 5}, {3, 4, 5}, {0xFFFF, 0xFFFF, 0xFFFF}, {0xFFFF, 0xFFFF, 0xFFFF},
+                                           {0xFFFF, 0xFFFF, 0xFFFF}}));
 }
 
 TEST_F(EditorLoadSave, SaveWithNothingSelectedSelectsTheFirstRow)

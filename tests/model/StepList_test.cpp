@@ -38,10 +38,13 @@ TEST(StepList, FindStepByTestIdGivesTheFirstMatch)
     EXPECT_EQ(FindStepByTestId(StepList(), 0x10), -1);
 }
 
+// Each new number of the selected row is reported: the window's title shows it.
 TEST(StepList, TheSelectionFollowsItsRow)
 {
     StepList list = listOf({1, 2, 3, 4});
     list.select(2);
+    SelectionSpy spy;
+    list.setObserver(&spy);
     list.insert(0, rowOf(9));
     EXPECT_EQ(list.selected(), 3);
     list.insert(4, rowOf(9)); // after the selected row
@@ -52,9 +55,12 @@ TEST(StepList, TheSelectionFollowsItsRow)
     EXPECT_EQ(list.selected(), 1);
     list.swapWithNext(1);
     EXPECT_EQ(list.selected(), 2);
+    list.swapWithNext(3); // rows apart from the selected one
     EXPECT_EQ(list.row(2).record.testId(), 3);
     list.remove(2);
     EXPECT_EQ(list.selected(), StepList::kNone);
+    EXPECT_EQ(spy.changes, (std::vector<std::pair<int, int>>{{2, 3}, {3, 2}, {2, 1}, {1, 2}, {2, StepList::kNone}}));
+    list.setObserver(nullptr);
 }
 
 TEST(StepList, OnlyARealChangeOfSelectionIsReported)

@@ -154,9 +154,9 @@ private slots:
         WindowFixture f;
         TfmScript& w = f.show();
         BottomPanel& p = f.panel();
-        const QList<QWidget*> expected = {p.btWrite, p.btRead,  p.cbModId,      p.btDown,   p.btUp,
-                                          p.cbStep,  p.edStatus, p.cbFamily,    p.cbCustom, p.btWriteToIni,
-                                          p.btTrx,   w.lvScript(), w.heScript()};
+        const QList<QWidget*> expected = {p.btWrite,  p.btRead,   p.cbModId,  p.btDown,       p.btUp,
+                                          p.cbStep,   p.btFields, p.edStatus, p.cbFamily,     p.cbCustom,
+                                          p.btWriteToIni, p.btTrx, w.lvScript(), w.heScript()};
         QWidget* next = p.btWrite;
         for (qsizetype i = 1; i < expected.size(); ++i) {
             next = next->nextInFocusChain();
@@ -232,12 +232,14 @@ private slots:
         QCOMPARE(w.editor().steps().size(), 4);
         QTest::keyClick(w.lvScript(), Qt::Key_Delete);
         QCOMPARE(w.editor().steps().size(), 3);
+        // The list has no Copy: Ctrl+C leaves the clipboard to the hex view's Past.
+        QGuiApplication::clipboard()->setText(QStringLiteral("AB CD"));
+        QTest::keyClick(w.lvScript(), Qt::Key_C, Qt::ControlModifier);
 
         // Hex view: Ctrl+V pastes, Ctrl+Z undoes the paste.
         w.heScript()->setFocus();
         QTRY_VERIFY(w.heScript()->hasFocus());
         const QByteArray before = f.hexBytes();
-        QGuiApplication::clipboard()->setText(QStringLiteral("AB CD"));
         w.heScript()->setCursorOffset(0x10);
         QTest::keyClick(w.heScript(), Qt::Key_V, Qt::ControlModifier);
         const pst::StepRecord& rec = w.editor().steps().row(w.editor().steps().selected()).record;

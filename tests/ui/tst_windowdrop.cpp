@@ -122,6 +122,38 @@ private slots:
         QVERIFY(f.prompts().errors.isEmpty());
     }
 
+    // While a command runs (a generator's copy loop, a checksum) the drag is
+    // refused, so the cursor says so, also one that entered before; after
+    // the command the same drop is taken.
+    void aDragIsRefusedWhileACommandRuns()
+    {
+        WindowFixture f;
+        f.writeModule(QStringLiteral("a.rpm"), module({0xA1}));
+        TfmScript& w = f.show();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(f.path(QStringLiteral("a.rpm")))});
+        const QPoint at(100, 100);
+        QDragEnterEvent before(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &before);
+        QVERIFY(before.isAccepted());
+        QList<bool> taken;
+        QVERIFY(w.editor().run([&] {
+            QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            for (QDropEvent* event : {static_cast<QDropEvent*>(&move), &drop, static_cast<QDropEvent*>(&enter)}) {
+                event->accept(); // as the drag was taken so far
+                QCoreApplication::sendEvent(&w, event);
+                taken << event->isAccepted();
+            }
+        }));
+        QCOMPARE(taken, QList<bool>({false, false, false}));
+        QCoreApplication::processEvents();
+        QCOMPARE(w.editor().steps().size(), 0);
+        QVERIFY(dropOn(w, {f.path(QStringLiteral("a.rpm"))}));
+        QCOMPARE(captions(w), QStringList({"A1"}));
+    }
+
     void aShortFileIsAnError()
     {
         WindowFixture f;

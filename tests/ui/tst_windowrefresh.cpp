@@ -4,6 +4,10 @@
 
 #include "WindowFixture.h"
 
+#include <QtGui/QAction>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QMenu>
+
 using pst::ModuleLayout;
 using pst::test::ModuleBuilder;
 
@@ -61,6 +65,39 @@ private slots:
         QCOMPARE(f.title(), QStringLiteral("Self Scan Script - 3C - Step: 0 (0h)"));
         QCOMPARE(w.editor().steps().selected(), -1);
         QCOMPARE(w.lvScript()->selectedRow(), -1);
+    }
+
+    // A command that moves the selected row ends with the title a click on
+    // that row gives.
+    void titleAfterCommandsThatMoveTheSelection_data()
+    {
+        QTest::addColumn<int>("select");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<int>("step");
+        QTest::newRow("three moves down") << -1 << QStringList{"btDown", "btDown", "btDown"} << 4;
+        QTest::newRow("move up") << 3 << QStringList{"btUp"} << 3;
+        QTest::newRow("insert, then up") << 1 << QStringList{"miInsert", "btUp"} << 2;
+        QTest::newRow("delete the last") << 5 << QStringList{"miDelete"} << 5;
+    }
+    void titleAfterCommandsThatMoveTheSelection()
+    {
+        QFETCH(int, select);
+        QFETCH(QStringList, commands);
+        QFETCH(int, step);
+        WindowFixture f;
+        f.writeModule(QStringLiteral("m.rpm"), steps(6));
+        TfmScript& w = f.show();
+        f.load(QStringLiteral("m.rpm"));
+        if (select >= 0)
+            clickRow(w, select);
+        for (const QString& name : commands) {
+            if (auto* button = w.findChild<QAbstractButton*>(name))
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                w.pmScript()->findChild<QAction*>(name)->trigger();
+        }
+        QCOMPARE(f.title(), QStringLiteral("Self Scan Script - 28 - Step: %1 (%1h)").arg(step));
+        QCOMPARE(w.lvScript()->selectedRow(), step - 1);
     }
 
     void refreshShowsTheSelectedStep()
