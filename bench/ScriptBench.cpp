@@ -34,7 +34,8 @@ void BM_ParseScript100k(benchmark::State& state)
 }
 
 // A script to upgrade: of every ten steps one an old id (ROYL), one 0x00DC
-// and one 0xEEEE step to remove; no 0x3421 step, so one goes in near the top.
+// and one 0xEEEE step to remove; no 0x00D8 step (the one there became an old
+// id) and no 0x3421 step, so both go in near the top.
 // The module has room for the steps the upgrade adds, as it must to be
 // saved afterwards.
 Bytes upgradeScript()
