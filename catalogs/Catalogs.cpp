@@ -50,7 +50,7 @@ public:
         Entry& e = m_entries[path];
         if (e.ini && e.stamp == *stamp)
             return e.ini;
-        ReadResult r = fs.readFile(path);
+        ReadResult r = fs.readFile(path, kMaxCatalogFileSize);
         if (!r.ok) {
             // Not remembered: a file that cannot be read now (its permissions
             // are being fixed, it is being replaced) is tried again next time.

@@ -73,7 +73,7 @@ void WriteIniValue(FileSystem& fs, const std::string& path, std::string_view sec
     Bytes old;
     const FileKind kind = fs.kind(path);
     if (kind == FileKind::Regular) {
-        ReadResult r = fs.readFile(path);
+        ReadResult r = fs.readFile(path, kMaxCatalogFileSize);
         if (!r.ok)
             throw Error(msg::unableToWrite(path));
         old = std::move(r.bytes);

@@ -3,7 +3,6 @@
 #include "cli/CommandLine.h"
 #include "cli/HelpText.h"
 #include "cli/Session.h"
-#include "model/Messages.h"
 
 namespace pst::cli {
 
@@ -15,7 +14,7 @@ int printText(const std::string& text, std::ostream& out, std::ostream& err)
 {
     if (out << text << std::flush)
         return toInt(ExitStatus::Ok);
-    err << "pstool: error: " << msg::unableToWrite(kStandardOutput) << std::endl;
+    err << "pstool: error: " << outputFailure() << std::endl;
     return toInt(ExitStatus::Error);
 }
 

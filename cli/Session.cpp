@@ -1,6 +1,7 @@
 #include "cli/Session.h"
 
 #include "cli/Command.h"
+#include "cli/StandardOutput.h"
 #include "model/Messages.h"
 
 namespace pst::cli {
@@ -48,7 +49,12 @@ void Session::checkOutput()
         return;
     // A script that reads --print must not take lost output for success.
     m_out.clear();
-    m_host.showError(msg::unableToWrite(kStandardOutput));
+    m_host.showError(outputFailure());
+}
+
+std::string outputFailure()
+{
+    return standardOutputClosed() ? std::string(kStandardOutputClosed) : msg::unableToWrite(kStandardOutput);
 }
 
 ExitStatus Session::status() const

@@ -22,6 +22,10 @@ struct Invocation;
 
 // How messages name standard output.
 inline constexpr std::string_view kStandardOutput = "standard output";
+inline constexpr std::string_view kStandardOutputClosed = "standard output closed";
+
+// Why writing to standard output failed, as the error says it.
+std::string outputFailure();
 
 class Session {
 public:

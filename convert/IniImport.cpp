@@ -92,7 +92,7 @@ void miImportfromINIClick(Editor& editor)
     const auto path = editor.host().openDialog({DialogPurpose::ImportIni, std::nullopt, dialog});
     if (!path || path->empty())
         return;
-    ReadResult read = editor.fileSystem().readFile(*path);
+    ReadResult read = editor.fileSystem().readFile(*path, kMaxModuleFileSize);
     if (!read.ok)
         throw Error(msg::cannotOpenFile(*path, read.error));
     const IniFile ini = IniFile::parse(ByteView(read.bytes));

@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <memory>
 #include <utility>
+#include <vector>
 
 namespace pst {
 
@@ -110,23 +113,32 @@ void fillPlaceholder(StepRecord& r, int rank)
     }
 }
 
-// 2. Current ids for old ones, fixed steps for placeholders (ROYL).
+// 2. Current ids for old ones, fixed steps for placeholders (ROYL). The
+// rows of one new id share its caption and description, looked up once.
 void renewIds(Editor& editor)
 {
     StepList& steps = editor.steps();
+    const std::shared_ptr<const IniFile> modDescr = editor.catalogs().modDescr();
+    std::map<std::uint16_t, std::pair<SharedText, SharedText>> texts;
     int placeholders = 0;
     for (int i = 0; i < steps.size(); ++i) {
-        const std::uint16_t old = steps.row(i).record.testId();
-        const bool placeholder = old == kPlaceholderId;
-        if (steps.row(i).record.empty() || (!placeholder && upgradedTestId(old) == old))
+        const StepRecord& old = steps.row(i).record;
+        const std::uint16_t oldId = old.testId();
+        const bool placeholder = oldId == kPlaceholderId;
+        if (old.empty() || (!placeholder && upgradedTestId(oldId) == oldId))
             continue;
-        StepRecord r = steps.row(i).record;
+        StepRow& row = steps.editRow(i);
         if (placeholder)
-            fillPlaceholder(r, ++placeholders);
+            fillPlaceholder(row.record, ++placeholders);
         else
-            r.setTestId(upgradedTestId(old));
-        std::string description = editor.catalogs().StepDescription(r.testId());
-        setStep(editor, i, std::move(r), std::move(description));
+            row.record.setTestId(upgradedTestId(oldId));
+        const std::uint16_t id = row.record.testId();
+        auto [text, added] = texts.try_emplace(id);
+        if (added)
+            text->second = {hex2(id), StepDescription(*modDescr, id)};
+        row.caption = text->second.first;
+        row.description = text->second.second;
+        steps.recordChanged(i);
     }
 }
 
@@ -196,15 +208,24 @@ bool upgradeLacksD1(const StepList& steps, ModuleLayout layout)
 void removeSuperfluousSteps(Editor& editor)
 {
     StepList& steps = editor.steps();
-    int i = 0;
-    while (i < steps.size() - 3) {
-        editor.selectAndShow(i);
+    const int n = steps.size();
+    if (n <= 3)
+        return;
+    // The walk examines every row before the last three; a Delete a row
+    // would cost a pass over the rest, so all go in one.
+    const int last = n - 4;
+    std::vector<bool> remove(static_cast<std::size_t>(n), false);
+    int removedBeforeLast = 0;
+    for (int i = 0; i <= last; ++i) {
         const std::uint16_t id = testIdAt(steps, i);
-        if (id == kClosingId || id == kRemovableEEEE)
-            editor.miDeleteClick();
-        else
-            ++i;
+        remove[static_cast<std::size_t>(i)] = id == kClosingId || id == kRemovableEEEE;
+        if (i < last && remove[static_cast<std::size_t>(i)])
+            ++removedBeforeLast;
     }
+    editor.deleteSteps(remove);
+    // Where the walk ends: on the last row it examined, or on the row that
+    // took its place when it went.
+    editor.selectAndShow(last - removedBeforeLast);
 }
 
 void miUpgradeScriptClick(Editor& editor)

@@ -2,7 +2,8 @@
 // Brings a script written for an older test set to the current one, in the
 // step list only (the module file changes on Save). Every step that comes or
 // goes does so through insert-a-step and delete-a-step, so the links are
-// corrected as those commands do.
+// corrected as those commands do (the removal deletes its steps at once, with
+// the links as one Delete after another would leave them).
 //
 // The phases, in order, each on the list the previous ones left:
 // 1. closing steps: the script ends with three 0x00DC steps (P4 = 6, 4, 2);
@@ -33,8 +34,9 @@ std::uint16_t upgradedTestId(std::uint16_t testId);
 // (0x81FA becomes 0x3421 in ROYL), so this is known before phase 1.
 bool upgradeLacksD1(const StepList& steps, ModuleLayout layout);
 
-// Phase 6 alone: walks the rows before the last three and deletes every
-// 0x00DC and 0xEEEE step (delete-a-step, with its link corrections).
+// Phase 6 alone: deletes every 0x00DC and 0xEEEE step before the last three
+// rows, with the links as delete-a-step leaves them one step after another,
+// in one pass; selects where that walk would end.
 void removeSuperfluousSteps(Editor& editor);
 
 // "Upgrade Script" (Ctrl+U). Does nothing on an empty list. When

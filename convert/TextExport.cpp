@@ -3,6 +3,7 @@
 #include "model/Editor.h"
 #include "model/Error.h"
 #include "model/FileSystem.h"
+#include "model/Messages.h"
 
 namespace pst {
 
@@ -27,7 +28,7 @@ void exportTextFile(Editor& editor, DialogPurpose purpose, std::string_view prop
         return;
     const std::string text = buildText();
     if (const auto failure = editor.fileSystem().writeFileAtomic(*path, asBytes(text)))
-        throw Error(*failure);
+        throw Error(msg::cannotCreateFile(*path, *failure));
 }
 
 } // namespace pst

@@ -35,8 +35,8 @@ private:
 // filter as it is, and writes the text that `buildText` makes once the user
 // has chosen a file; the builder runs only then. A cancelled dialog writes
 // nothing. The proposed name is cleared afterwards however the export ends.
-// Throws Error with the system's reason when the file cannot be written; an
-// earlier file at the path then keeps its bytes.
+// Throws Error "Cannot create file "<path>". <reason>" when the file cannot be
+// written; an earlier file at the path then keeps its bytes.
 void exportTextFile(Editor& editor, DialogPurpose purpose, std::string_view proposedName,
                     const std::function<std::string()>& buildText);
 

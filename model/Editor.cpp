@@ -3,11 +3,22 @@
 #include "model/EditorSnapshot.h"
 #include "model/Error.h"
 #include "model/Hex.h"
+#include "model/Messages.h"
 #include "model/StepRecord.h"
 
 #include <exception>
+#include <new>
 
 namespace pst {
+
+namespace {
+// The library's text of an allocation failure ("std::bad_alloc") says
+// nothing to the user.
+std::string errorText(const std::exception& e)
+{
+    return dynamic_cast<const std::bad_alloc*>(&e) ? std::string(msg::kNotEnoughMemory) : e.what();
+}
+} // namespace
 
 Editor::Editor(Host& host, FileSystem& fs, std::string catalogFolder)
     : m_host(host), m_fs(fs), m_catalogs(fs, std::move(catalogFolder))
@@ -30,14 +41,14 @@ bool Editor::run(const std::function<void()>& command)
         command();
     } catch (const std::exception& e) {
         ok = false;
-        m_host.showError(e.what());
+        m_host.showError(errorText(e));
     }
     // What the command changed so far stays; the views must show it.
     try {
         flushRefresh();
     } catch (const std::exception& e) {
         ok = false;
-        m_host.showError(e.what());
+        m_host.showError(errorText(e));
     }
     m_busy = false;
     return ok;

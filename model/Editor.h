@@ -37,7 +37,7 @@ public:
 
     // Runs one command as the window's message handling would: an Error (or
     // any other exception) is shown through the host and ends the command;
-    // returns false then. A command started while another runs is refused.
+    // returns false then. Memory running out is shown as "Not enough memory". A command started while another runs is refused.
     bool run(const std::function<void()>& command);
     bool busy() const { return m_busy; }
 
@@ -118,6 +118,10 @@ public:
     // --- step editing ----------------------------------------------------
     void miInsertClick();
     void miDeleteClick();
+    // Deletes every row marked in `remove` (a flag per row) at once, with the
+    // links as one Delete after another from the top would leave them, in
+    // one pass over the list. The selection is gone afterwards.
+    void deleteSteps(const std::vector<bool>& remove);
     void btDownClick();
     void btUpClick();
     void miSetErorSteptoEndClick();

@@ -19,7 +19,7 @@ void Editor::WMDropFiles(const std::vector<std::string>& paths)
     // to be read whole.
     if (m_fs.kind(path) != FileKind::Regular)
         return;
-    ReadResult read = m_fs.readFile(path);
+    ReadResult read = m_fs.readFile(path, kMaxModuleFileSize);
     if (!read.ok)
         throw Error(msg::cannotOpenFile(path, read.error));
     ModuleImage dropped(std::move(read.bytes));

@@ -15,6 +15,9 @@ const SharedText& templateCaption()
     static const SharedText caption = hex2(kTemplateTestId);
     return caption;
 }
+
+// Delete lowers the links of the row above a deleted "EEEE" row too.
+bool lowersRowAbove(const StepRow& row) { return row.caption == "EEEE"; }
 } // namespace
 
 void Editor::miInsertClick()
@@ -46,11 +49,38 @@ void Editor::miDeleteClick()
     const int d = m_steps.selected();
     if (d == StepList::kNone)
         return;
-    const bool wasEEEE = m_steps.row(d).caption == "EEEE";
+    const bool wasEEEE = lowersRowAbove(m_steps.row(d));
     m_steps.remove(d);
     m_steps.select(m_steps.valid(d) ? d : m_steps.size() - 1);
     const int start = (wasEEEE && d > 0) ? d - 1 : d;
     renumberAfterDelete(m_steps, start);
+    requestRefresh();
+}
+
+void Editor::deleteSteps(const std::vector<bool>& remove)
+{
+    // How often one Delete after another would lower each kept row's links:
+    // once for every deleted row before it, and once for every deleted
+    // "EEEE" row that follows it with nothing but deleted rows between.
+    const int n = m_steps.size();
+    std::vector<int> lowerBy(static_cast<std::size_t>(n), 0);
+    int removed = 0;
+    int lastKept = StepList::kNone;
+    for (int i = 0; i < n; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (at >= remove.size() || !remove[at]) {
+            lowerBy[at] = removed;
+            lastKept = i;
+            continue;
+        }
+        ++removed;
+        if (lastKept != StepList::kNone && lowersRowAbove(m_steps.row(i)))
+            ++lowerBy[static_cast<std::size_t>(lastKept)];
+    }
+    if (removed == 0)
+        return;
+    lowerLinks(m_steps, lowerBy);
+    m_steps.removeRows(remove);
     requestRefresh();
 }
 

@@ -45,7 +45,7 @@ bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPu
     const auto path = m_host.openDialog({purpose, moduleId, m_openDialog});
     if (!path)
         return false;
-    ReadResult read = m_fs.readFile(*path);
+    ReadResult read = m_fs.readFile(*path, kMaxModuleFileSize);
     if (!read.ok)
         throw Error(msg::cannotOpenFile(*path, read.error));
     image.assign(std::move(read.bytes));

@@ -4,19 +4,48 @@
 
 namespace pst::msg {
 
+std::string shownFileName(std::string_view path)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    const auto escape = [](std::string& out, unsigned char c) {
+        switch (c) {
+        case '\n': out += "\\n"; return;
+        case '\r': out += "\\r"; return;
+        case '\t': out += "\\t"; return;
+        default: out += "\\x"; out += kDigits[c >> 4]; out += kDigits[c & 0xF];
+        }
+    };
+    std::string out;
+    out.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        // C1 controls in UTF-8 (U+0080..U+009F) act on terminals as well.
+        const bool c1 = c == 0xC2 && i + 1 < path.size() && (static_cast<unsigned char>(path[i + 1]) & 0xE0) == 0x80;
+        if (c1) {
+            escape(out, c);
+            escape(out, static_cast<unsigned char>(path[++i]));
+        } else if (c < 0x20 || c == 0x7F) {
+            escape(out, c);
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
 std::string cannotOpenFile(std::string_view path, std::string_view reason)
 {
-    return "Cannot open file \"" + std::string(path) + "\". " + std::string(reason);
+    return "Cannot open file \"" + shownFileName(path) + "\". " + std::string(reason);
 }
 
 std::string cannotCreateFile(std::string_view path, std::string_view reason)
 {
-    return "Cannot create file \"" + std::string(path) + "\". " + std::string(reason);
+    return "Cannot create file \"" + shownFileName(path) + "\". " + std::string(reason);
 }
 
 std::string unableToWrite(std::string_view path)
 {
-    return "Unable to write to " + std::string(path);
+    return "Unable to write to " + shownFileName(path);
 }
 
 std::string resourceNotFound(std::string_view name)
@@ -46,13 +75,13 @@ std::string restoreQuestion(std::string_view time)
 
 std::string recoveryCopyUnusable(std::string_view path, std::string_view reason)
 {
-    return "The unsaved script in \"" + std::string(path) + "\" cannot be restored and was removed. "
+    return "The unsaved script in \"" + shownFileName(path) + "\" cannot be restored and was removed. "
            + std::string(reason);
 }
 
 std::string recoveryCopyNotWritten(std::string_view path, std::string_view reason)
 {
-    return "Cannot write the recovery copy \"" + std::string(path) + "\". " + std::string(reason);
+    return "Cannot write the recovery copy \"" + shownFileName(path) + "\". " + std::string(reason);
 }
 
 std::string compareFileEmpty(std::string_view path)

@@ -13,12 +13,20 @@ inline constexpr std::string_view kNeedEnterName = "Need Enter Name";
 inline constexpr std::string_view kCannotChangeFixedFilesize = "Cannot change fixed filesize";
 inline constexpr std::string_view kUpgradeNeedsD1 = "Upgrade needs a D1 step: nothing was changed";
 inline constexpr std::string_view kSaveChangesQuestion = "Save changes to the script?";
+inline constexpr std::string_view kNotEnoughMemory = "Not enough memory";
+// Reasons of the two file messages beside the system's own.
+inline constexpr std::string_view kNotRegularFile = "Not a regular file";
+inline constexpr std::string_view kFileTooLarge = "File too large";
 // A legacy module starting with "ROY" whose checksum byte comes out as "L"
 // would read back as a ROYL module with another script in it.
 inline constexpr std::string_view kChecksumWouldMakeRoyl =
     "Cannot save: the checksum byte at offset 3 would make this legacy module start with \"ROYL\" "
     "and read back as a different module; nothing was written";
 
+// A file name as the messages show it: control characters escaped (\n,
+// \x1b), so that a name cannot break a message's line or reach a terminal
+// as a command. The file-name messages below show names this way.
+std::string shownFileName(std::string_view path);
 // "Cannot open file "<path>". <reason>"
 std::string cannotOpenFile(std::string_view path, std::string_view reason);
 // "Cannot create file "<path>". <reason>"

@@ -89,6 +89,23 @@ void renumberAfterDelete(StepList& steps, int start)
     steps.recordsChanged(start, n - 1);
 }
 
+void lowerLinks(StepList& steps, const std::vector<int>& lowerBy)
+{
+    const int n = std::min(steps.size(), static_cast<int>(lowerBy.size()));
+    for (int i = 0; i < n; ++i) {
+        requestLinks(steps, i + kAhead);
+        const int k = lowerBy[static_cast<std::size_t>(i)];
+        if (k <= 0)
+            continue;
+        renumberLinks(steps.editRecord(i), [k](std::uint16_t v) {
+            if (v == 0 || v == kNoStep)
+                return v;
+            return v > k ? static_cast<std::uint16_t>(v - k) : std::uint16_t{0};
+        });
+    }
+    steps.recordsChanged(0, n - 1);
+}
+
 void shiftSuccessLink(StepList& steps, int row, int delta)
 {
     if (!steps.valid(row))

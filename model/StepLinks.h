@@ -15,6 +15,12 @@ void renumberAfterInsert(StepList& steps, int pos);
 // 0xFFFF becomes v - 1.
 void renumberAfterDelete(StepList& steps, int start);
 
+// Several deletes at once: the links of each row i lowered by lowerBy[i] as
+// that many deletes in front of it would lower them, each link v other than 0
+// and 0xFFFF to v - lowerBy[i], or to 0 (a delete turns 1 into 0, which no
+// later delete changes).
+void lowerLinks(StepList& steps, const std::vector<int>& lowerBy);
+
 // GOTO_ON_SUCCES of one row moved by delta (16-bit wrap), unless it is 0xFFFF.
 void shiftSuccessLink(StepList& steps, int row, int delta);
 

@@ -51,6 +51,22 @@ void StepList::remove(int i)
     reportSelectionMoved(previous);
 }
 
+void StepList::removeRows(const std::vector<bool>& remove)
+{
+    notify().listAboutToBeReset();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (i < remove.size() && remove[i])
+            continue;
+        if (kept != i)
+            m_rows[kept] = std::move(m_rows[i]);
+        ++kept;
+    }
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(kept), m_rows.end());
+    m_selected = kNone;
+    notify().listReset();
+}
+
 void StepList::swapWithNext(int i)
 {
     if (!valid(i) || !valid(i + 1))

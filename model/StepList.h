@@ -69,6 +69,10 @@ public:
     void insert(int pos, StepRow row);
     // Removes row `i`.
     void remove(int i);
+    // Removes every row marked in `remove` (a flag per row) in one pass,
+    // told as a reset (a view lays the rows out once, not once a row);
+    // nothing is selected afterwards.
+    void removeRows(const std::vector<bool>& remove);
     // Swaps row `i` with row `i + 1`.
     void swapWithNext(int i);
     // Replaces every row (a parse, a load); nothing selected afterwards. A

@@ -5,6 +5,8 @@
 #include "model/Hex.h"
 #include "model/StepRecord.h"
 
+#include <algorithm>
+
 namespace pst {
 
 namespace {
@@ -49,22 +51,30 @@ void skipBlanks(std::string_view line, std::size_t& at)
 
 } // namespace
 
+bool TextLines::next(std::string_view& line)
+{
+    if (m_at >= m_text.size())
+        return false;
+    const std::size_t end = m_text.find_first_of("\r\n", m_at);
+    if (end == std::string_view::npos) {
+        line = m_text.substr(m_at);
+        m_at = m_text.size();
+        return true;
+    }
+    line = m_text.substr(m_at, end - m_at);
+    m_at = end + 1;
+    if (m_text[end] == '\r' && m_at < m_text.size() && m_text[m_at] == '\n')
+        ++m_at;
+    return true;
+}
+
 std::vector<std::string_view> splitTextLines(std::string_view text)
 {
-    text = text.substr(0, text.find('\0'));
     std::vector<std::string_view> lines;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", at);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(at));
-            break;
-        }
-        lines.push_back(text.substr(at, end - at));
-        at = end + 1;
-        if (text[end] == '\r' && at < text.size() && text[at] == '\n')
-            ++at;
-    }
+    TextLines reader(text);
+    std::string_view line;
+    while (reader.next(line))
+        lines.push_back(line);
     return lines;
 }
 
@@ -73,12 +83,12 @@ bool isSkippedStepLine(std::string_view line)
     return trimBlanks(line).empty() || line.find('*') != std::string_view::npos;
 }
 
-std::vector<std::string> splitStepFields(std::string_view line)
+std::vector<std::string> splitStepFields(std::string_view line, std::size_t maxFields)
 {
     std::vector<std::string> fields;
     std::size_t at = 0;
     skipBlanks(line, at);
-    while (at < line.size()) {
+    while (at < line.size() && fields.size() < maxFields) {
         if (line[at] == kQuote) {
             ++at;
             fields.push_back(takeQuoted(line, at));
@@ -88,7 +98,7 @@ std::vector<std::string> splitStepFields(std::string_view line)
         skipBlanks(line, at);
         if (at < line.size() && line[at] == kDelimiter) {
             ++at;
-            if (at == line.size())
+            if (at == line.size() && fields.size() < maxFields)
                 fields.emplace_back();
             skipBlanks(line, at);
         }
@@ -99,6 +109,12 @@ std::vector<std::string> splitStepFields(std::string_view line)
 std::uint32_t parseStepField(std::string_view field)
 {
     return parseHex32(trimBlanks(field)).value_or(0);
+}
+
+std::size_t stepFieldsInRecord(std::size_t recordSize)
+{
+    // Field k >= 2 is the word at 4 * (k - 1); TEST_ID and TEST_ARG always count.
+    return std::max<std::size_t>(2, recordSize / 4 + 1);
 }
 
 void storeStepFields(MutableByteView record, const std::vector<std::string>& fields)
@@ -121,8 +137,11 @@ int ImportStepText(Editor& editor, std::string_view text)
     if (editor.image().empty())
         return 0;
     StepList& steps = editor.steps();
+    const std::size_t maxFields = stepFieldsInRecord(editor.recordSize());
     int imported = 0;
-    for (std::string_view line : splitTextLines(text)) {
+    TextLines lines(text);
+    std::string_view line;
+    while (lines.next(line)) {
         if (isSkippedStepLine(line))
             continue;
         const int before = steps.size();
@@ -132,7 +151,7 @@ int ImportStepText(Editor& editor, std::string_view text)
         const int row = steps.selected();
         StepRecord& rec = steps.editRecord(row);
         rec.zero(0, field::TEST_FIELDS_END);
-        storeStepFields(rec.mutableBytes(), splitStepFields(line));
+        storeStepFields(rec.mutableBytes(), splitStepFields(line, maxFields));
         steps.recordChanged(row);
         steps.setCaption(row, hex2(rec.testId()));
         steps.setDescription(row, editor.catalogs().StepDescription(rec.testId()));

@@ -12,6 +12,7 @@
 
 #include "model/Bytes.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,6 +27,18 @@ class Editor;
 // end gives no further empty line.
 std::vector<std::string_view> splitTextLines(std::string_view text);
 
+// The same lines one at a time, for a text too large to list them first.
+class TextLines {
+public:
+    explicit TextLines(std::string_view text) : m_text(text.substr(0, text.find('\0'))) {}
+    // The next line, or false at the end.
+    bool next(std::string_view& line);
+
+private:
+    std::string_view m_text;
+    std::size_t m_at = 0;
+};
+
 // A line that is skipped: blank (nothing but blanks and control characters,
 // that is characters up to the space) or holding a "*" anywhere.
 bool isSkippedStepLine(std::string_view line);
@@ -34,8 +47,13 @@ bool isSkippedStepLine(std::string_view line);
 // around a comma are skipped; two commas in a row give an empty field, and a
 // comma at the very end gives a final empty field. A field that starts with a
 // double quote runs to the matching quote (a doubled quote inside stands for
-// one, an unmatched quote runs to the end) and loses its quotes.
-std::vector<std::string> splitStepFields(std::string_view line);
+// one, an unmatched quote runs to the end) and loses its quotes. Fields after
+// the first maxFields are not read: a line of a million fields costs no more
+// than one of maxFields.
+std::vector<std::string> splitStepFields(std::string_view line, std::size_t maxFields = SIZE_MAX);
+
+// How many fields of a line can land in a record of this size.
+std::size_t stepFieldsInRecord(std::size_t recordSize);
 
 // A field trimmed of blanks, read as hexadecimal without prefix; a field that
 // is not such a number (empty, "0x1A", more than 32 bits) gives 0.

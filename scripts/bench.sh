@@ -85,6 +85,8 @@ END {
       r2(cpu["BM_ParseScript100k"], cpu["BM_CopyRecords100kBaseline"]), "<= 4")
   row("Compare 100k with 100 edits vs ParseScript 100k", r2(real["BM_Compare100k"], real["BM_ParseScript100k"]),
       r2(cpu["BM_Compare100k"], cpu["BM_ParseScript100k"]), "<= 2")
+  row("Upgrade 100k vs ParseScript 100k", r2(real["BM_Upgrade100k"], real["BM_ParseScript100k"]),
+      r2(cpu["BM_Upgrade100k"], cpu["BM_ParseScript100k"]), "<= 3")
   row("SerializeScript 100k vs one memcpy", r2(real["BM_SerializeScript100k"], real["BM_MemcpyRecords100kBaseline"]),
       r2(cpu["BM_SerializeScript100k"], cpu["BM_MemcpyRecords100kBaseline"]), "<= 4")
   row("Selection refresh, 5,000 entries (us)", sprintf("%.1f", real["BM_SelectionRefresh5k"]),

@@ -1,5 +1,6 @@
 #include "ui/DisplayText.h"
 
+#include "model/Messages.h"
 #include "model/TextDecode.h"
 
 #include <QtCore/QFile>
@@ -30,4 +31,9 @@ QString pathToDisplay(const std::string& path)
 std::string pathFromDisplay(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
+}
+
+QString shownPath(const QString& path)
+{
+    return pathToDisplay(pst::msg::shownFileName(pathFromDisplay(path)));
 }

@@ -22,3 +22,5 @@ std::string fromDisplay(const QString& text, const std::vector<std::string>& can
 // Paths: the core's file names are the bytes the file system uses.
 QString pathToDisplay(const std::string& path);
 std::string pathFromDisplay(const QString& path);
+// A path as messages show it, control characters escaped.
+QString shownPath(const QString& path);

@@ -1,5 +1,6 @@
 #include "ui/FieldInspectorToggle.h"
 
+#include "ui/DisplayText.h"
 #include "ui/FieldInspector.h"
 #include "ui/StoredSetting.h"
 #include "ui/SvgIcon.h"
@@ -123,6 +124,6 @@ std::optional<QString> FieldInspectorToggle::save() const
     s->endGroup();
     s->sync();
     if (s->status() != QSettings::NoError)
-        return QStringLiteral("Cannot write the window placement to %1").arg(s->fileName());
+        return QStringLiteral("Cannot write the window placement to %1").arg(shownPath(s->fileName()));
     return std::nullopt;
 }

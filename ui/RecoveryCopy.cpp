@@ -2,13 +2,13 @@
 
 #include "model/Editor.h"
 #include "model/EditorSnapshot.h"
+#include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "ui/DisplayText.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
-#include <QtCore/QSaveFile>
 #include <QtCore/QStandardPaths>
 #include <QtCore/QUuid>
 
@@ -135,13 +135,10 @@ std::optional<QString> RecoveryCopy::write()
         return fail(*failure);
     pst::EditorSnapshot snapshot = m_editor.snapshot();
     snapshot.savedAtSeconds = QDateTime::currentSecsSinceEpoch();
+    // Written as modules are: an interrupt leaves no temporary file behind.
     const pst::Bytes bytes = pst::encodeSnapshot(snapshot);
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit())
-        return fail(file.errorString());
+    if (const auto failure = pst::realFileSystem().writeFileAtomic(pathFromDisplay(m_path), bytes))
+        return fail(qtText(*failure));
     return std::nullopt;
 }
 

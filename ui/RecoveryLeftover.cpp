@@ -1,5 +1,6 @@
 #include "ui/RecoveryLeftover.h"
 
+#include "model/FileSystem.h"
 #include "model/Messages.h"
 #include "ui/DisplayText.h"
 #include "ui/RecoveryCopy.h"
@@ -74,17 +75,13 @@ RecoveryLeftover::~RecoveryLeftover()
 
 RecoveryLeftover::Contents RecoveryLeftover::read() const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString()};
+    // Read as modules are: a regular file, without blocking, within their
+    // size limit; a larger file is no copy of ours.
     const QString damaged = qtText(pst::msg::kRecoveryCopyDamaged);
-    if (file.size() > kMaxSize)
-        return {std::nullopt, damaged};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, file.errorString()};
-    std::optional<pst::EditorSnapshot> snapshot = pst::decodeSnapshot(
-        pst::ByteView(reinterpret_cast<const pst::Byte*>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
+    const pst::ReadResult read = pst::realFileSystem().readFile(pathFromDisplay(m_path), pst::kMaxModuleFileSize);
+    if (!read.ok)
+        return {std::nullopt, read.error == pst::msg::kFileTooLarge ? damaged : qtText(read.error)};
+    std::optional<pst::EditorSnapshot> snapshot = pst::decodeSnapshot(read.bytes);
     if (!snapshot)
         return {std::nullopt, damaged};
     return {std::move(snapshot), {}};

@@ -16,9 +16,6 @@
 
 class RecoveryLeftover {
 public:
-    // A copy larger than this is no copy of ours.
-    static constexpr qint64 kMaxSize = qint64(256) << 20;
-
     // The leftovers in `folder`, newest first, skipping `ownCopy` and every
     // copy whose lock a running editor holds. Locks of ended editors that
     // left no copy are removed on the way.

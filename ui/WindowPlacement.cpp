@@ -1,5 +1,6 @@
 #include "ui/WindowPlacement.h"
 
+#include "ui/DisplayText.h"
 #include "ui/StoredSetting.h"
 
 #include <QtCore/QCoreApplication>
@@ -122,7 +123,7 @@ WindowPlacement::Restored WindowPlacement::restore(QWidget& window)
     const std::unique_ptr<QSettings> s = m_settings();
     s->beginGroup(QLatin1String(kGroup));
     if (s->status() != QSettings::NoError)
-        result.error = QStringLiteral("Cannot read the window placement from %1").arg(s->fileName());
+        result.error = QStringLiteral("Cannot read the window placement from %1").arg(shownPath(s->fileName()));
     if (intValue(*s, QStringLiteral("FormVersion")).value_or(0) < 0)
         return result;
     result.positioned = restorePosition(*s, window);
@@ -180,6 +181,6 @@ std::optional<QString> WindowPlacement::save(const QWidget& window, bool destroy
     s->endGroup();
     s->sync();
     if (s->status() != QSettings::NoError)
-        return QStringLiteral("Cannot write the window placement to %1").arg(s->fileName());
+        return QStringLiteral("Cannot write the window placement to %1").arg(shownPath(s->fileName()));
     return std::nullopt;
 }

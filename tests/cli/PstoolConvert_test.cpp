@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(, PstoolConvertFailure, ::testing::Values(
     FailureCase{"UpgradeWithoutD1IsAMessage", {"--load", "m.rpm", "--upgrade", "--print"}, 3,
                 "pstool: Upgrade needs a D1 step: nothing was changed\n", {"10"}},
     FailureCase{"ExportIntoAMissingFolder", {"--load", "m.rpm", "--export-trex", "nowhere/a.trx"}, 1,
-                "pstool: error: ", {}},
+                "pstool: error: Cannot create file \"nowhere/a.trx\". ", {}},
     FailureCase{"ImportOfAMissingFile", {"--load", "m.rpm", "--import-ini", "missing.ini"}, 1,
                 "pstool: error: Cannot open file \"missing.ini\". ", {}}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });

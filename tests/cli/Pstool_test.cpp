@@ -309,8 +309,8 @@ TEST_F(Pstool, AFailedWriteKeepsTheEarlierFileAndTheScript)
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--save", "gone/x.rpm"}, "Cannot create file \"gone/x.rpm\". No such file or directory"},
         {{"--save", "taken.rpm"}, "Cannot create file \"taken.rpm\". Is a directory"},
-        {{"--export-trex", "gone/x.trx"}, "No such file or directory"},
-        {{"--export-ini", "taken.rpm"}, "Is a directory"},
+        {{"--export-trex", "gone/x.trx"}, "Cannot create file \"gone/x.trx\". No such file or directory"},
+        {{"--export-ini", "taken.rpm"}, "Cannot create file \"taken.rpm\". Is a directory"},
     };
     for (const auto& [write, error] : cases) {
         args = edit;

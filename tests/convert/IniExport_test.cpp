@@ -80,7 +80,7 @@ TEST_F(IniExport, FailedWriteReportsTheReasonAndKeepsTheEarlierFile)
     fs.failWrites("/out/PST.ini", "Input/output error");
     host.saveAnswers.push_back("/out/PST.ini");
     EXPECT_FALSE(editor.run([&] { miExporttoINIClick(editor); }));
-    EXPECT_EQ(host.errors, std::vector<std::string>{"Input/output error"});
+    EXPECT_EQ(host.errors, std::vector<std::string>{"Cannot create file \"/out/PST.ini\". Input/output error"});
     EXPECT_EQ(fs.text("/out/PST.ini"), "[PST Sequence]\r\nold\r\n");
 }
 

@@ -4,6 +4,8 @@
 #include "model/Messages.h"
 #include "support/ConvertFixture.h"
 
+#include <random>
+
 using namespace pst;
 using namespace pst::test;
 
@@ -228,6 +230,55 @@ TEST_F(ScriptUpgrade, RemovalSparesTheLastThreeRowsAndLowersTheRowAboveAnEEEE)
     EXPECT_EQ(ids(), (std::vector<std::uint16_t>{kOther, 0x41, 0xEEEE, 0x42}));
     const std::vector<Links> expected = {{1, 1, 1}, {3, 3, 3}, {4, 4, 4}, {X, X, X}};
     EXPECT_EQ(links(), expected);
+}
+
+// The removal goes in one pass; it must leave what one Delete after another
+// from the top leaves: rows, links, captions and where the walk ends.
+TEST_F(ScriptUpgrade, RemovalInOnePassEqualsOneDeleteAfterAnother)
+{
+    const auto prepare = [&](unsigned seed) {
+        editor.setModified(false);
+        std::mt19937 random(seed);
+        const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        const int count = pick(30);
+        constexpr std::uint16_t kIds[] = {0xDC, 0xDC, 0xEEEE, 0xEEEE, kOther, 0xD1};
+        constexpr std::uint16_t kFixed[] = {0, 1, 2, X, 0xFFFE};
+        std::vector<LinkedStep> steps;
+        for (int i = 0; i < count; ++i) {
+            Links links{};
+            for (std::uint16_t& l : links)
+                l = pick(2) ? kFixed[pick(5)] : static_cast<std::uint16_t>(1 + pick(count + 3));
+            steps.push_back({kIds[pick(6)], links});
+        }
+        loadLinked(steps);
+        // Captions that do not follow the id: Delete goes by the caption.
+        for (int i = 0; i < count; ++i)
+            if (pick(8) == 0)
+                editor.steps().setCaption(i, pick(2) ? "EEEE" : "DC");
+        editor.selectRow(count > 0 ? pick(count) : StepList::kNone);
+    };
+    const auto oneByOne = [&] {
+        StepList& steps = editor.steps();
+        int i = 0;
+        while (i < steps.size() - 3) {
+            editor.selectAndShow(i);
+            const std::uint16_t id = steps.row(i).record.testId();
+            if (id == 0xDC || id == 0xEEEE)
+                editor.miDeleteClick();
+            else
+                ++i;
+        }
+    };
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        prepare(seed);
+        ASSERT_TRUE(editor.run(oneByOne));
+        const std::vector<StepRow> expected = editor.steps().rows();
+        const int expectedSelection = editor.steps().selected();
+        prepare(seed);
+        ASSERT_TRUE(editor.run([&] { removeSuperfluousSteps(editor); }));
+        ASSERT_EQ(editor.steps().rows(), expected) << "seed " << seed;
+        ASSERT_EQ(editor.steps().selected(), expectedSelection) << "seed " << seed;
+    }
 }
 
 TEST_F(ScriptUpgrade, ASecondRunChangesNothing)

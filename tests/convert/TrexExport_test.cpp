@@ -134,7 +134,7 @@ TEST_F(TrexExport, FailedWriteReportsTheReasonAndKeepsTheEarlierFile)
     fs.failWrites("/out/PST.trx", "No space left on device");
     host.saveAnswers.push_back("/out/PST.trx");
     EXPECT_FALSE(editor.run([&] { miExporttoTRXClick(editor); }));
-    EXPECT_EQ(host.errors, std::vector<std::string>{"No space left on device"});
+    EXPECT_EQ(host.errors, std::vector<std::string>{"Cannot create file \"/out/PST.trx\". No space left on device"});
     EXPECT_EQ(fs.text("/out/PST.trx"), "earlier");
     EXPECT_EQ(editor.saveDialogState().fileName, "");
 }

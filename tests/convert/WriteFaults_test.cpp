@@ -43,15 +43,15 @@ struct WriterCase {
     std::function<std::string(const std::string& path, const std::string& reason)> message;
 };
 
+std::string cannotCreate(const std::string& path, const std::string& reason)
+{
+    return "Cannot create file \"" + path + "\". " + reason;
+}
+
 const WriterCase kWriters[] = {
-    {"Save", "script.rpm", true, [](Editor& e) { e.btWriteClick(); },
-     [](const std::string& path, const std::string& reason) {
-         return "Cannot create file \"" + path + "\". " + reason;
-     }},
-    {"TrexExport", "PST.trx", true, [](Editor& e) { miExporttoTRXClick(e); },
-     [](const std::string&, const std::string& reason) { return reason; }},
-    {"IniExport", "PST.ini", true, [](Editor& e) { miExporttoINIClick(e); },
-     [](const std::string&, const std::string& reason) { return reason; }},
+    {"Save", "script.rpm", true, [](Editor& e) { e.btWriteClick(); }, cannotCreate},
+    {"TrexExport", "PST.trx", true, [](Editor& e) { miExporttoTRXClick(e); }, cannotCreate},
+    {"IniExport", "PST.ini", true, [](Editor& e) { miExporttoINIClick(e); }, cannotCreate},
     {"CustomTest", "SCRIPTS.INI", false, [](Editor& e) { e.btWriteToIniClick(); },
      [](const std::string& path, const std::string&) { return "Unable to write to " + path; }},
 };

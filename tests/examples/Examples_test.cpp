@@ -56,7 +56,7 @@ protected:
     static void TearDownTestSuite() { s_temp.reset(); }
 
     static std::string samplePath(const std::string& name) { return s_temp->file("samples/" + name); }
-    static Bytes sample(const std::string& name) { return realFileSystem().readFile(samplePath(name)).bytes; }
+    static Bytes sample(const std::string& name) { return realFileSystem().readFile(samplePath(name), kMaxModuleFileSize).bytes; }
 
     SampleSet() : editor(host, realFileSystem(), SAMPLE_CATALOGS_DIR) {}
 
@@ -87,7 +87,7 @@ TEST_F(SampleSet, WritesExactlyTheListedFilesTheSameEveryRun)
     const ProgramResult again = runProgram(MAKE_EXAMPLES_PATH, {"again"}, s_temp->path());
     ASSERT_EQ(again.status, 0) << again.err;
     for (const std::string& name : listedModules())
-        EXPECT_EQ(realFileSystem().readFile(s_temp->file("again/" + name)).bytes, sample(name)) << name;
+        EXPECT_EQ(realFileSystem().readFile(s_temp->file("again/" + name), kMaxModuleFileSize).bytes, sample(name)) << name;
 }
 
 TEST_F(SampleSet, RefusesAMissingOrExtraFolder)
@@ -215,7 +215,7 @@ TEST(SampleCatalogs, SaySoInTheirFirstLineAndKeepTheirKeyForms)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file + " [" + c.section + "]");
-        const ReadResult read = realFileSystem().readFile(std::string(SAMPLE_CATALOGS_DIR) + "/" + c.file);
+        const ReadResult read = realFileSystem().readFile(std::string(SAMPLE_CATALOGS_DIR) + "/" + c.file, kMaxCatalogFileSize);
         ASSERT_TRUE(read.ok) << read.error;
         const std::string text(read.bytes.begin(), read.bytes.end());
         EXPECT_EQ(text.rfind("; Sample catalog made for this project", 0), 0u);

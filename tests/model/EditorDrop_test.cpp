@@ -2,6 +2,12 @@
 
 #include "model/TemplateModule.h"
 
+#include <fstream>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace pst;
 using namespace pst::test;
 
@@ -142,6 +148,44 @@ TEST_F(EditorDrop, TakesALongPathWhole)
     ASSERT_TRUE(drop({path}));
     ASSERT_EQ(editor.steps().size(), 1);
     EXPECT_EQ(editor.steps().row(0).caption, "10");
+}
+
+namespace {
+// How much the resident memory grew at most while `work` ran, in a child
+// process that starts as this one is.
+std::size_t peakGrowth(const std::function<void()>& work)
+{
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages >> pages; // size, then resident
+    const std::size_t before = static_cast<std::size_t>(pages) * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        work();
+        ::_exit(0);
+    }
+    int status = 0;
+    rusage usage {};
+    ::wait4(pid, &status, 0, &usage);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const std::size_t peak = static_cast<std::size_t>(usage.ru_maxrss) * 1024;
+    return peak > before ? peak - before : 0;
+}
+} // namespace
+
+// One step from a line of four million fields and four million blank lines:
+// neither the fields past the record nor the lines are listed first.
+TEST_F(EditorDrop, ADropCostsLittleMoreThanTheTextAndItsSteps)
+{
+    constexpr std::size_t kRun = std::size_t{4} << 20;
+    std::string text = "DC,1,F";
+    text.append(kRun, ',');
+    text.append(kRun, '\n');
+    fs.put("/drop/long.txt", text);
+    const std::size_t growth = peakGrowth([&] {
+        if (!drop({"/drop/long.txt"}) || editor.steps().size() != 1 || editor.steps().row(0).record.param(1) != 0xF)
+            ::_exit(1);
+    });
+    EXPECT_LT(growth, 3 * text.size()); // listing the lines alone took 9 times the text
 }
 
 TEST_F(EditorDrop, ATextWithoutStepsLeavesAnEmptyModifiedScript)

@@ -336,3 +336,17 @@ TEST_F(EditorLoadSave, DamagedModulesGiveTheirRowsOrTheirErrorAndChangeNothingEl
         }
     }
 }
+
+TEST_F(EditorLoadSave, MemoryRunningOutIsToldPlainlyAndChangesNothing)
+{
+    load(ModuleBuilder().step(0x10).step(0x11).build());
+    const Bytes image = editor.image().data();
+    const std::vector<StepRow> rows = editor.steps().rows();
+    fs.put("/huge.rpm", Bytes{1});
+    fs.exhaustMemoryOnRead("/huge.rpm");
+    host.openAnswers.push_back("/huge.rpm");
+    EXPECT_FALSE(run(&Editor::btReadClick));
+    EXPECT_EQ(host.errors, std::vector<std::string>{"Not enough memory"});
+    EXPECT_EQ(editor.image().data(), image);
+    EXPECT_EQ(editor.steps().rows(), rows);
+}

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace pst;
 namespace fs = std::filesystem;
@@ -36,7 +41,7 @@ TEST_F(RealFileSystemTest, WritesAndReadsWholeFiles)
 {
     const Bytes data{'a', 0, 'b', 0xFF};
     EXPECT_FALSE(real.writeFileAtomic(path("x.rpm"), data).has_value());
-    const ReadResult r = real.readFile(path("x.rpm"));
+    const ReadResult r = real.readFile(path("x.rpm"), kMaxModuleFileSize);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.bytes, data);
     EXPECT_EQ(entries(), 1); // no temporary left behind
@@ -54,7 +59,7 @@ TEST_F(RealFileSystemTest, ReadsFilesOfEverySizeWholeAndExactly)
         for (std::size_t i = 0; i < size; ++i)
             data[i] = static_cast<Byte>(i * 7 + (i >> 16));
         ASSERT_FALSE(real.writeFileAtomic(path("m.rpm"), data).has_value());
-        const ReadResult r = real.readFile(path("m.rpm"));
+        const ReadResult r = real.readFile(path("m.rpm"), kMaxModuleFileSize);
         ASSERT_TRUE(r.ok) << size;
         EXPECT_EQ(r.bytes, data) << size;
     }
@@ -123,10 +128,10 @@ TEST_F(RealFileSystemTest, FailuresLeaveTheTargetAndNoTemporary)
 
 TEST_F(RealFileSystemTest, ReadFailuresGiveTheSystemsReason)
 {
-    const ReadResult missing = real.readFile(path("nothing"));
+    const ReadResult missing = real.readFile(path("nothing"), kMaxModuleFileSize);
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.error, "No such file or directory");
-    const ReadResult folder = real.readFile(dir.string());
+    const ReadResult folder = real.readFile(dir.string(), kMaxModuleFileSize);
     EXPECT_FALSE(folder.ok);
     EXPECT_EQ(folder.error, "Is a directory");
 }
@@ -142,4 +147,105 @@ TEST_F(RealFileSystemTest, StampsChangeWhenAFileIsReplaced)
     ASSERT_TRUE(second.has_value());
     EXPECT_NE(*first, *second); // a new inode even with the same size
     EXPECT_FALSE(real.stamp(dir.string()).has_value());
+}
+
+// --- files that are no files, sizes, owners, names, interrupted writes ------
+
+TEST_F(RealFileSystemTest, OnlyRegularFilesAreReplaced)
+{
+    // A log the process has open: /dev/stdout names such a file through a
+    // link of the proc file system.
+    const int log = ::open(path("log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    ASSERT_GE(log, 0);
+    ASSERT_EQ(::write(log, "old", 3), 3);
+    fs::create_symlink("/proc/self/fd/" + std::to_string(log), dir / "stream");
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0644), 0);
+    fs::create_symlink("fifo", dir / "to-fifo");
+    // A copy of the null device, where the process may make one (root).
+    const bool device = ::mknod(path("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    std::vector<std::string> targets = {"stream", "fifo", "to-fifo"};
+    if (device)
+        targets.push_back("null");
+    const auto before = entries();
+    for (const std::string& t : targets) {
+        const auto refused = real.writeFileAtomic(path(t), Bytes{'n', 'e', 'w'});
+        ASSERT_TRUE(refused.has_value()) << t;
+        EXPECT_EQ(*refused, "Not a regular file") << t;
+    }
+    ::close(log);
+    EXPECT_EQ(slurp(path("log")), "old");
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
+    EXPECT_TRUE(!device || fs::is_character_file(dir / "null"));
+    EXPECT_EQ(entries(), before);
+}
+
+TEST_F(RealFileSystemTest, OnlyRegularFilesWithinTheLimitAreRead)
+{
+    // A pipe with no writer does not block, a device that never ends is
+    // not read at all.
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0644), 0);
+    for (const std::string& source : {path("fifo"), std::string("/dev/zero"), std::string("/dev/null")}) {
+        const ReadResult r = real.readFile(source, kMaxModuleFileSize);
+        EXPECT_FALSE(r.ok) << source;
+        EXPECT_EQ(r.error, "Not a regular file") << source;
+    }
+    // Sizes around the limit; a sparse module of more costs no disk.
+    ASSERT_FALSE(real.writeFileAtomic(path("m.rpm"), Bytes(1000, 7)).has_value());
+    EXPECT_TRUE(real.readFile(path("m.rpm"), 1000).ok);
+    const ReadResult over = real.readFile(path("m.rpm"), 999);
+    EXPECT_FALSE(over.ok);
+    EXPECT_EQ(over.error, "File too large");
+    fs::resize_file(dir / "m.rpm", kMaxModuleFileSize + 1);
+    EXPECT_EQ(real.readFile(path("m.rpm"), kMaxModuleFileSize).error, "File too large");
+}
+
+TEST_F(RealFileSystemTest, ReplacingKeepsTheOwnerWhereTheProcessMaySetIt)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root gives a file to another user";
+    const std::string p = path("theirs.rpm");
+    ASSERT_FALSE(real.writeFileAtomic(p, Bytes{1}).has_value());
+    ASSERT_EQ(::chown(p.c_str(), 4242, 4343), 0);
+    ASSERT_EQ(::chmod(p.c_str(), 0640), 0);
+    ASSERT_FALSE(real.writeFileAtomic(p, Bytes{2}).has_value());
+    struct stat st {};
+    ASSERT_EQ(::stat(p.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 4242u);
+    EXPECT_EQ(st.st_gid, 4343u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(RealFileSystemTest, NamesUpToTheLimitAreWrittenAndOldLeftoversOfTheTargetRemoved)
+{
+    const std::string longName = std::string(250, 'n');
+    ASSERT_FALSE(real.writeFileAtomic(path(longName), Bytes{1}).has_value());
+    EXPECT_EQ(slurp(path(longName)), "\x01");
+    EXPECT_EQ(entries(), 1);
+
+    // What killed saves left: of this target an old one and a fresh one,
+    // and an old one of another target.
+    const auto leftover = [&](const std::string& name, int ageSeconds) {
+        std::ofstream(dir / name) << "partial";
+        fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::seconds(ageSeconds));
+    };
+    leftover(".m.rpm.pst-Old123", 120);
+    leftover(".m.rpm.pst-New123", 0);
+    leftover(".other.rpm.pst-Old123", 120);
+    ASSERT_FALSE(real.writeFileAtomic(path("m.rpm"), Bytes{2}).has_value());
+    EXPECT_FALSE(fs::exists(dir / ".m.rpm.pst-Old123"));
+    EXPECT_TRUE(fs::exists(dir / ".m.rpm.pst-New123"));
+    EXPECT_TRUE(fs::exists(dir / ".other.rpm.pst-Old123"));
+}
+
+TEST_F(RealFileSystemTest, AWritePastTheFileSizeLimitFailsAndLeavesNothing)
+{
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const rlimit small{4096, saved.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto failure = real.writeFileAtomic(path("big.rpm"), Bytes(8192, 1));
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(*failure, "File too large");
+    EXPECT_EQ(entries(), 0);
 }

@@ -1,5 +1,7 @@
 #include "support/MemoryFileSystem.h"
 
+#include <new>
+
 namespace pst::test {
 
 void MemoryFileSystem::put(const std::string& path, Bytes bytes)
@@ -41,9 +43,11 @@ std::optional<FileStamp> MemoryFileSystem::stamp(const std::string& path)
     return s;
 }
 
-ReadResult MemoryFileSystem::readFile(const std::string& path)
+ReadResult MemoryFileSystem::readFile(const std::string& path, std::uint64_t maxSize)
 {
     ++m_reads;
+    if (m_memoryFaults.count(path))
+        throw std::bad_alloc();
     ReadResult r;
     if (const auto fault = m_readFaults.find(path); fault != m_readFaults.end()) {
         r.error = fault->second;
@@ -56,6 +60,10 @@ ReadResult MemoryFileSystem::readFile(const std::string& path)
     const auto it = m_files.find(path);
     if (it == m_files.end()) {
         r.error = "No such file or directory";
+        return r;
+    }
+    if (it->second.bytes.size() > maxSize) {
+        r.error = "File too large";
         return r;
     }
     r.ok = true;

@@ -22,13 +22,15 @@ public:
     // Faults: reads or writes of these paths fail with the given reason.
     void failReads(const std::string& path, std::string reason = "Permission denied") { m_readFaults[path] = std::move(reason); }
     void allowReads(const std::string& path) { m_readFaults.erase(path); }
+    // A read of this path runs out of memory (throws std::bad_alloc).
+    void exhaustMemoryOnRead(const std::string& path) { m_memoryFaults.insert(path); }
     void failWrites(const std::string& path, std::string reason = "No space left on device") { m_writeFaults[path] = std::move(reason); }
     int writeCount() const { return m_writes; }
     int readCount() const { return m_reads; }
 
     FileKind kind(const std::string& path) override;
     std::optional<FileStamp> stamp(const std::string& path) override;
-    ReadResult readFile(const std::string& path) override;
+    ReadResult readFile(const std::string& path, std::uint64_t maxSize) override;
     std::optional<std::string> writeFileAtomic(const std::string& path, ByteView bytes) override;
 
 private:
@@ -40,6 +42,7 @@ private:
     std::set<std::string> m_folders;
     std::map<std::string, std::string> m_readFaults;
     std::map<std::string, std::string> m_writeFaults;
+    std::set<std::string> m_memoryFaults;
     std::uint64_t m_clock = 0;
     int m_writes = 0;
     int m_reads = 0;

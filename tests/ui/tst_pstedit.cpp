@@ -9,6 +9,7 @@
 #include "ui/FileFilter.h"
 
 #include <QtCore/QProcess>
+#include <sys/stat.h>
 
 namespace {
 struct Run {
@@ -140,6 +141,14 @@ private slots:
         w.loadFile(f.path(QStringLiteral("missing.rpm")));
         QCOMPARE(f.prompts().errors.size(), 1);
         QVERIFY(f.prompts().errors.front().startsWith(QStringLiteral("Cannot open file \"")));
+        QCOMPARE(w.editor().steps().size(), 2);
+
+        // A pipe that nobody writes to is refused at once, not waited on.
+        const QString fifo = f.path(QStringLiteral("fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        w.loadFile(fifo);
+        QCOMPARE(f.prompts().errors.size(), 2);
+        QCOMPARE(f.prompts().errors.back(), QStringLiteral("Cannot open file \"%1\". Not a regular file").arg(fifo));
         QCOMPARE(w.editor().steps().size(), 2);
     }
 
