@@ -15,36 +15,6 @@ namespace pst::test {
 
 namespace fsys = std::filesystem;
 
-TempFolder::TempFolder()
-{
-    std::string pattern = (fsys::temp_directory_path() / "pstool-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ec;
-    fsys::remove_all(m_path, ec);
-}
-
-void TempFolder::write(const std::string& name, const std::string& bytes) const
-{
-    std::ofstream(file(name), std::ios::binary) << bytes;
-}
-
-std::string TempFolder::read(const std::string& name) const
-{
-    std::ifstream in(file(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-bool TempFolder::exists(const std::string& name) const
-{
-    return fsys::exists(file(name));
-}
-
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
                          const RunOptions& options)
 {
