@@ -228,30 +228,29 @@ std::optional<std::string> unreplaceable(const std::wstring& path, HANDLE query,
 }
 
 // Puts the complete temporary file in the target's place in one step.
-// ReplaceFileW keeps the replaced file's security and other metadata;
-// MoveFileExW places a new file. When ReplaceFileW reports that the old
-// file may be gone while the new one is not in place, the move is tried
-// once more; failing that, the temporary file is kept, since it may now
-// hold the only copy.
-DWORD putInPlace(const std::wstring& tmp, const std::wstring& path, bool replacing, bool& keepTemporary)
+// ReplaceFileW keeps the replaced file's security and other metadata and
+// parks the old file under `backup` (a temporary name of ours, so that a
+// kill in between leaves a leftover that a later write removes); MoveFileExW
+// places a new file. When the replacement fails after the old file was
+// parked, the old file is moved back; failing that, both files are kept,
+// since between them they hold the only copies.
+DWORD putInPlace(const std::wstring& tmp, const std::wstring& backup, const std::wstring& path, bool replacing,
+                 bool& keepTemporary)
 {
-    constexpr DWORD kMoveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
     keepTemporary = false;
     if (replacing) {
-        if (::ReplaceFileW(path.c_str(), tmp.c_str(), nullptr,
-                           REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr))
+        if (::ReplaceFileW(path.c_str(), tmp.c_str(), backup.c_str(),
+                           REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr)) {
+            ::DeleteFileW(backup.c_str());
             return ERROR_SUCCESS;
-        const DWORD err = ::GetLastError();
-        const bool oldMayBeGone = err == ERROR_UNABLE_TO_MOVE_REPLACEMENT || err == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
-        if (err != ERROR_FILE_NOT_FOUND && !oldMayBeGone)
-            return err;
-        if (oldMayBeGone && !::MoveFileExW(tmp.c_str(), path.c_str(), kMoveFlags)) {
-            keepTemporary = true;
-            return err;
         }
-        if (oldMayBeGone)
-            return ERROR_SUCCESS;
+        const DWORD err = ::GetLastError();
+        if (err == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && !::MoveFileExW(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
+            keepTemporary = true;
+        if (err != ERROR_FILE_NOT_FOUND)
+            return err;
     }
+    constexpr DWORD kMoveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
     return ::MoveFileExW(tmp.c_str(), path.c_str(), kMoveFlags) ? ERROR_SUCCESS : ::GetLastError();
 }
 
@@ -370,8 +369,9 @@ public:
         if (!ok)
             return reason(err); // the guard removes the temporary file
         testPauseBeforeRename();
+        const SystemPath backup = systemPath(join(folder, tempFileName(name, tempUniquePart(), kNameMax)));
         bool keepTemporary = false;
-        err = putInPlace(tmp.path, wide.path, replacing, keepTemporary);
+        err = putInPlace(tmp.path, backup.path, wide.path, replacing, keepTemporary);
         if (err != ERROR_SUCCESS && !keepTemporary)
             return reason(err);
         guard.keep();
