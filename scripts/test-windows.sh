@@ -31,8 +31,8 @@ trap 'exit 130' INT TERM
 # One server for every test run (each would otherwise start and stop one),
 # and the prefix made with its services started here, outside the tests:
 # a service started by a test would hold that test's output open.
-"$WINESERVER" -p >/dev/null 2>&1
-"$WINE" wineboot -i >/dev/null 2>&1
+"$WINESERVER" -p </dev/null >/dev/null 2>&1
+"$WINE" wineboot -i </dev/null >/dev/null 2>&1
 
 LINUX_BUILD=""
 if [ -x build/cli/pstool ] && [ -f build/examples/script-royl-28.rpm ]; then
