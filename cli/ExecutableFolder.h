@@ -5,7 +5,8 @@
 
 namespace pst::cli {
 
-// The folder of /proc/self/exe; "." when it cannot be read.
+// The folder of /proc/self/exe on Linux, of the module file
+// (GetModuleFileNameW) on Windows, in UTF-8; "." when it cannot be read.
 std::string executableFolder();
 
 } // namespace pst::cli

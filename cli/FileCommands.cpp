@@ -7,9 +7,6 @@
 #include "model/FileSystem.h"
 #include "model/Messages.h"
 
-#include <cerrno>
-#include <cstring>
-
 namespace pst::cli {
 
 namespace {
@@ -37,8 +34,13 @@ void drop(Session& s, const std::string& file)
         // Only files that exist can be dropped on a window; here a missing
         // one is a mistyped name, which must not pass for a drop that did
         // nothing.
-        if (s.editor().fileSystem().kind(file) == FileKind::Missing)
-            throw Error(msg::cannotOpenFile(file, std::strerror(ENOENT)));
+        FileSystem& fs = s.editor().fileSystem();
+        if (fs.kind(file) == FileKind::Missing) {
+            // In the system's own words, as Load says it.
+            const ReadResult read = fs.readFile(file, kMaxModuleFileSize);
+            if (!read.ok)
+                throw Error(msg::cannotOpenFile(file, read.error));
+        }
         s.editor().WMDropFiles({file});
     });
 }

@@ -7,10 +7,11 @@
 namespace pst::cli {
 
 // Once, at start: a closed reader makes writes fail instead of ending the
-// process.
+// process, and the bytes written are the bytes meant (no "\r\n" for "\n").
 void treatClosedOutputAsError();
 
-// Whether standard output's reader has gone.
+// After a write to standard output failed: whether it failed because the
+// reader has gone.
 bool standardOutputClosed();
 
 } // namespace pst::cli

@@ -2,6 +2,7 @@
 
 #include "catalogs/CatalogFolder.h"
 #include "cli/ExecutableFolder.h"
+#include "cli/ProgramArguments.h"
 #include "cli/Pstool.h"
 #include "cli/StandardOutput.h"
 #include "model/FileSystem.h"
@@ -11,7 +12,7 @@
 int main(int argc, char** argv)
 {
     pst::cli::treatClosedOutputAsError();
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = pst::cli::programArguments(argc, argv);
     pst::FileSystem& fs = pst::realFileSystem();
     return pst::cli::pstoolMain(args, std::cout, std::cerr, fs, pst::CatalogFolderFor(fs, pst::cli::executableFolder()));
 }

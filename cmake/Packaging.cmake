@@ -28,8 +28,14 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "exports them as INI files and TREX command scripts. pstool replays the"
   "same commands from the command line, for batch jobs. Sample catalogs and"
   "sample modules are included.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+if(WIN32)
+  # scripts/package-windows.ps1 makes the Windows package, with windeployqt.
+  set(CPACK_GENERATOR ZIP)
+  include(CPack)
+  return()
+endif()
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

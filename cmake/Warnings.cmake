@@ -1,6 +1,13 @@
 # Warnings for our own targets; PST_WERROR makes them errors (the test command
 # sets it, so no warning lands).
 function(pst_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
+    if(PST_WERROR)
+      target_compile_options(${target} PRIVATE /WX)
+    endif()
+    return()
+  endif()
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow)
   if(PST_WERROR)
     target_compile_options(${target} PRIVATE -Werror)

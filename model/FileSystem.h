@@ -51,13 +51,15 @@ public:
     virtual ReadResult readFile(const std::string& path, std::uint64_t maxSize) = 0;
     // Returns nullopt on success, else the system's reason. A symbolic link
     // stays: the file it names is replaced, keeping its mode and, where the
-    // process may set them, its owner and group.
+    // process may set them, its owner and group (on Windows: its security
+    // and its hidden, system and archive attributes).
     virtual std::optional<std::string> writeFileAtomic(const std::string& path, ByteView bytes) = 0;
 };
 
 // The process's real file system. While it writes, an interrupt (SIGINT,
-// SIGTERM, SIGHUP on POSIX) removes the temporary file before it ends the
-// process; one write at a time.
+// SIGTERM, SIGHUP on POSIX; Ctrl+C, Ctrl+Break, the console's closing on
+// Windows) removes the temporary file before it ends the process; one write
+// at a time.
 FileSystem& realFileSystem();
 
 } // namespace pst

@@ -17,6 +17,9 @@ inline constexpr std::string_view kNotEnoughMemory = "Not enough memory";
 // Reasons of the two file messages beside the system's own.
 inline constexpr std::string_view kNotRegularFile = "Not a regular file";
 inline constexpr std::string_view kFileTooLarge = "File too large";
+// A folder named as a file, in the words POSIX systems use; Windows has none
+// of its own for it.
+inline constexpr std::string_view kIsDirectory = "Is a directory";
 // A legacy module starting with "ROY" whose checksum byte comes out as "L"
 // would read back as a ROYL module with another script in it.
 inline constexpr std::string_view kChecksumWouldMakeRoyl =

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs, with apt-get, whatever the build and the tests need and this
 # machine lacks. Debian 12; run as root (or with sudo available).
+# `deps.sh windows` adds what the Windows build and its tests under Wine
+# need (scripts/test-windows.sh): MinGW-w64, GoogleTest's sources, Wine.
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config
@@ -9,6 +11,9 @@ PACKAGES="build-essential cmake ninja-build pkg-config
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core xdotool pngquant optipng
   dpkg-dev"
+if [ "${1:-}" = windows ]; then
+  PACKAGES="$PACKAGES g++-mingw-w64-x86-64-posix googletest wine64"
+fi
 
 missing=""
 for p in $PACKAGES; do

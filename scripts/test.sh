@@ -1,7 +1,8 @@
 #!/bin/sh
-# Builds everything and runs every test: the normal build, the same suite
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a build of
-# everything with clang with a short run of every fuzz target.
+# Builds everything and runs every test: the normal build, the core and
+# pstool built for Windows and tested under Wine, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a build of everything
+# with clang with a short run of every fuzz target.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
@@ -13,6 +14,9 @@ echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPST_WERROR=ON
 cmake --build build -j "$JOBS"
 ctest --test-dir build --output-on-failure -j "$JOBS"
+
+echo "== build for Windows with MinGW-w64, test under Wine"
+./scripts/test-windows.sh
 
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPST_SANITIZE=ON -DPST_BENCH=OFF -DPST_WERROR=ON

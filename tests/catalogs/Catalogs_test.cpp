@@ -4,14 +4,18 @@
 #include "model/Error.h"
 #include "model/FileSystem.h"
 #include "support/MemoryFileSystem.h"
+#include "support/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#endif
 
 using namespace pst;
 using pst::test::MemoryFileSystem;
@@ -109,27 +113,43 @@ TEST_F(CatalogsTest, AnUnwritableScriptsFileIsAnError)
     EXPECT_THROW(btWriteToIniClick(catalogs, "Work", "T"), Error);
 }
 
+namespace {
+// Sets a file's modification time to the second 1700000000 and `nanoseconds`
+// past it (in the system's steps: 100 ns on Windows).
+bool setModified(const std::string& file, long nanoseconds)
+{
+#ifdef _WIN32
+    const ULONGLONG ticks = (1700000000ull + 11644473600ull) * 10000000ull + static_cast<ULONGLONG>(nanoseconds) / 100;
+    const FILETIME time{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    HANDLE h = ::CreateFileW(std::filesystem::path(file).wstring().c_str(), FILE_WRITE_ATTRIBUTES,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    const bool ok = h != INVALID_HANDLE_VALUE && ::SetFileTime(h, nullptr, &time, &time);
+    if (h != INVALID_HANDLE_VALUE)
+        ::CloseHandle(h);
+    return ok;
+#else
+    const timespec times[2] = {{1700000000, nanoseconds}, {1700000000, nanoseconds}};
+    return ::utimensat(AT_FDCWD, file.c_str(), times, 0) == 0;
+#endif
+}
+} // namespace
+
 // On the real file system: an editor that rewrites a catalog in place keeps
 // its inode and maybe its size; the modification time (to the nanosecond)
 // still tells the versions apart.
 TEST(CatalogsOnDisk, AFileRewrittenInPlaceShowsAtTheNextLookup)
 {
-    namespace fsys = std::filesystem;
-    const fsys::path dir = fsys::temp_directory_path() / ("pst_catalogs_" + std::to_string(::getpid()));
-    fsys::remove_all(dir);
-    fsys::create_directories(dir);
-    const std::string file = (dir / "ModDescr.ini").string();
+    const test::TempFolder dir;
+    const std::string file = dir.file("ModDescr.ini");
     auto rewrite = [&](const char* text, long nanoseconds) {
         std::ofstream(file, std::ios::binary | std::ios::in | std::ios::out) << text; // same inode
-        const timespec times[2] = {{1700000000, nanoseconds}, {1700000000, nanoseconds}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+        ASSERT_TRUE(setModified(file, nanoseconds));
     };
     std::ofstream(file, std::ios::binary) << "[Desc]\nDC=Old\n";
     rewrite("[Desc]\nDC=Old\n", 100);
 
-    Catalogs catalogs(realFileSystem(), dir.string());
+    Catalogs catalogs(realFileSystem(), dir.path());
     EXPECT_EQ(catalogs.LookupDesc(0xDC), "Old");
     rewrite("[Desc]\nDC=New\n", 200); // same size, same second
     EXPECT_EQ(catalogs.LookupDesc(0xDC), "New");
-    fsys::remove_all(dir);
 }

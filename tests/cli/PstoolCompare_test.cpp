@@ -3,6 +3,7 @@
 
 #include "support/ModuleBuilder.h"
 #include "support/ProgramRun.h"
+#include "support/SystemReasons.h"
 
 #include <gtest/gtest.h>
 
@@ -125,7 +126,7 @@ TEST_F(PstoolCompare, ReportsAFileThatCannotBeReadAsLoadDoes)
         std::string file;
         std::string err;
     } cases[] = {
-        {"missing.rpm", "pstool: error: Cannot open file \"missing.rpm\". No such file or directory\n"},
+        {"missing.rpm", "pstool: error: Cannot open file \"missing.rpm\". " + noSuchFileReason() + "\n"},
         {"empty.rpm", "pstool: error: Cannot compare with \"empty.rpm\": the file is empty\n"},
     };
     for (const auto& c : cases) {

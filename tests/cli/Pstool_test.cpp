@@ -5,6 +5,7 @@
 #include "model/ModuleImage.h"
 #include "support/ModuleBuilder.h"
 #include "support/ProgramRun.h"
+#include "support/SystemReasons.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -216,7 +217,7 @@ TEST_F(Pstool, CheckReportsTheImageAsLoadedOrSavedAndTheLinksAsTheyStand)
 
 TEST_F(Pstool, AnErrorEndsTheRunUnlessKeepGoing)
 {
-    const std::string error = "pstool: error: Cannot open file \"missing.rpm\". No such file or directory\n";
+    const std::string error = "pstool: error: Cannot open file \"missing.rpm\". " + noSuchFileReason() + "\n";
     ProgramResult r = run({"--load", "missing.rpm", "--print"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, error);
@@ -261,7 +262,7 @@ TEST_F(Pstool, DroppingAFileThatDoesNotExistIsAnError)
 {
     const ProgramResult r = run({"--drop", "stpes.txt", "--no-step", "--save", "out.rpm"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "pstool: error: Cannot open file \"stpes.txt\". No such file or directory\n");
+    EXPECT_EQ(r.err, "pstool: error: Cannot open file \"stpes.txt\". " + noSuchFileReason() + "\n");
     EXPECT_FALSE(dir.exists("out.rpm"));
 }
 
@@ -307,9 +308,9 @@ TEST_F(Pstool, AFailedWriteKeepsTheEarlierFileAndTheScript)
     args.push_back("--print");
     const ordered_json before = printed(runProgram(PSTOOL_PATH, args, dir.path()));
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"--save", "gone/x.rpm"}, "Cannot create file \"gone/x.rpm\". No such file or directory"},
+        {{"--save", "gone/x.rpm"}, "Cannot create file \"gone/x.rpm\". " + noSuchFolderReason()},
         {{"--save", "taken.rpm"}, "Cannot create file \"taken.rpm\". Is a directory"},
-        {{"--export-trex", "gone/x.trx"}, "Cannot create file \"gone/x.trx\". No such file or directory"},
+        {{"--export-trex", "gone/x.trx"}, "Cannot create file \"gone/x.trx\". " + noSuchFolderReason()},
         {{"--export-ini", "taken.rpm"}, "Cannot create file \"taken.rpm\". Is a directory"},
     };
     for (const auto& [write, error] : cases) {

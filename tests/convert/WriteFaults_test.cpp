@@ -13,7 +13,9 @@
 #include "model/FileSystem.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ModuleBuilder.h"
+#include "support/ProgramRun.h"
 #include "support/ScriptedHost.h"
+#include "support/SystemReasons.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +25,9 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#ifndef _WIN32
 #include <sys/resource.h>
-#include <unistd.h>
+#endif
 
 using namespace pst;
 using namespace pst::test;
@@ -59,14 +62,14 @@ const WriterCase kWriters[] = {
 struct FaultCase {
     Fault fault;
     const char* name;
-    const char* reason;
+    std::string (*reason)();
 };
 
 const FaultCase kFaults[] = {
-    {Fault::FolderInPlace, "FolderInPlace", "Is a directory"},
-    {Fault::MissingFolder, "MissingFolder", "No such file or directory"},
-    {Fault::DiskFull, "DiskFull", "File too large"},
-    {Fault::Refused, "Refused", "No space left on device"},
+    {Fault::FolderInPlace, "FolderInPlace", [] { return std::string("Is a directory"); }},
+    {Fault::MissingFolder, "MissingFolder", noSuchFolderReason},
+    {Fault::DiskFull, "DiskFull", [] { return std::string("File too large"); }},
+    {Fault::Refused, "Refused", [] { return std::string("No space left on device"); }},
 };
 
 void PrintTo(const WriterCase& w, std::ostream* os) { *os << w.name; }
@@ -74,6 +77,7 @@ void PrintTo(const FaultCase& f, std::ostream* os) { *os << f.name; }
 
 const std::string kEarlier = "[Old]\r\nkept=\r\n";
 
+#ifndef _WIN32
 // Lets no file of this process grow past a few bytes while it lives: a disk
 // that fills up after the first write() without needing a tiny file system.
 class FileSizeLimit {
@@ -98,17 +102,15 @@ private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = SIG_DFL;
 };
+#endif
 
 class WriteFaults : public ::testing::TestWithParam<std::tuple<WriterCase, FaultCase>> {
 protected:
     void SetUp() override
     {
-        m_dir = stdfs::temp_directory_path() / ("pst_wf_" + std::to_string(::getpid()));
-        stdfs::remove_all(m_dir);
         stdfs::create_directories(m_dir / "in");
         stdfs::create_directories(m_dir / "out");
     }
-    void TearDown() override { stdfs::remove_all(m_dir); }
 
     static std::string slurp(const stdfs::path& p)
     {
@@ -129,7 +131,8 @@ protected:
         return names;
     }
 
-    stdfs::path m_dir;
+    TempFolder m_folder;
+    stdfs::path m_dir{m_folder.path()};
 };
 
 // A loaded and edited script: an inserted step whose links the END rule
@@ -155,19 +158,25 @@ TEST_P(WriteFaults, KeepTheEarlierFileTheScriptAndSayWhy)
     // them, which clang 14 refuses for bindings.
     const WriterCase& writer = std::get<0>(GetParam());
     const FaultCase& fault = std::get<1>(GetParam());
+#ifdef _WIN32
+    if (fault.fault == Fault::DiskFull)
+        GTEST_SKIP() << "Windows has no file size limit of a process to fill the disk with";
+#endif
+    const std::string reason = fault.reason();
     MemoryFileSystem memory;
     FileSystem& fs = fault.fault == Fault::Refused ? static_cast<FileSystem&>(memory) : realFileSystem();
 
     // Where the file goes, and what is there before.
     const stdfs::path folder = fault.fault == Fault::MissingFolder ? m_dir / "out" / "gone" : m_dir / "out";
-    const std::string target = (folder / writer.fileName).string();
+    // Joined as the editor joins a catalog's name to its folder.
+    const std::string target = folder.string() + "/" + writer.fileName;
     if (fault.fault == Fault::FolderInPlace)
         stdfs::create_directories(target);
     if (fault.fault == Fault::DiskFull)
         spit(target, kEarlier);
     if (fault.fault == Fault::Refused) {
         memory.put(target, std::string_view(kEarlier));
-        memory.failWrites(target, fault.reason);
+        memory.failWrites(target, reason);
     }
     const std::vector<std::string> before = entries(m_dir / "out");
 
@@ -183,14 +192,16 @@ TEST_P(WriteFaults, KeepTheEarlierFileTheScriptAndSayWhy)
         host.saveAnswers.push_back(target);
     bool ok = true;
     {
+#ifndef _WIN32
         std::unique_ptr<FileSizeLimit> full;
         if (fault.fault == Fault::DiskFull)
             full = std::make_unique<FileSizeLimit>(8);
+#endif
         ok = editor.run([&] { writer.command(editor); });
     }
 
     EXPECT_FALSE(ok);
-    EXPECT_EQ(host.errors, std::vector<std::string>{writer.message(target, fault.reason)});
+    EXPECT_EQ(host.errors, std::vector<std::string>{writer.message(target, reason)});
     EXPECT_TRUE(host.messages.empty());
     // The earlier file, or the folder in its place, as it was; no temporary beside it.
     EXPECT_EQ(entries(m_dir / "out"), before);
