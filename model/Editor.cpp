@@ -87,6 +87,7 @@ void Editor::restore(EditorSnapshot s)
     m_recordSize = s.recordSize;
     m_maxStepCount = s.maxStepCount;
     m_modIdText = std::move(s.modIdText);
+    m_record.setSizeUnlocked(m_recordSize);
     m_host.hexSetSize(m_recordSize);
     m_host.hexSetHint(hexHint());
     m_steps.reset(std::move(s.rows));
@@ -129,11 +130,13 @@ void Editor::lvScriptSelectItem()
 void Editor::lvScriptChange()
 {
     m_refreshPending = false;
+    m_record.resetEditState();
     m_host.hexResetEditState();
     const int sel = m_steps.selected();
     if (sel == StepList::kNone || m_steps.row(sel).record.empty())
         return;
     const StepRecord& rec = m_steps.row(sel).record;
+    m_record.load(rec.bytes());
     m_host.hexLoad(rec.bytes());
     m_customText = m_catalogs.StepDescription(rec.testId());
     m_host.customTextChanged(m_customText);
@@ -162,6 +165,41 @@ void Editor::heScriptChange(ByteView viewBytes)
     // The hex view already shows these bytes: repaint the row, no refresh.
     m_writingFromHexView = true;
     m_steps.recordChanged(sel);
+    m_writingFromHexView = false;
+}
+
+ByteRange Editor::writeRecordBytes(std::size_t offset, ByteView bytes)
+{
+    const ByteRange written = m_record.write(offset, bytes);
+    storeRecordBytes(written);
+    return written;
+}
+
+ByteRange Editor::undoRecordBytes()
+{
+    const ByteRange restored = m_record.undo();
+    storeRecordBytes(restored);
+    return restored;
+}
+
+ByteRange Editor::redoRecordBytes()
+{
+    const ByteRange restored = m_record.redo();
+    storeRecordBytes(restored);
+    return restored;
+}
+
+// The buffer's bytes in `range` go into the selected row's record; with none
+// selected they belong to no step.
+void Editor::storeRecordBytes(ByteRange range)
+{
+    const int sel = m_steps.selected();
+    if (range.empty() || sel == StepList::kNone)
+        return;
+    const ByteView bytes = ByteView(m_record.bytes()).subspan(range.offset, range.length);
+    // The hex view already shows these bytes: repaint the row, no refresh.
+    m_writingFromHexView = true;
+    m_steps.writeRecord(sel, range.offset, bytes);
     m_writingFromHexView = false;
 }
 

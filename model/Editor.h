@@ -13,6 +13,7 @@
 #include "model/Host.h"
 #include "model/ModuleImage.h"
 #include "model/ModuleLayout.h"
+#include "model/RecordBuffer.h"
 #include "model/StepList.h"
 
 #include <cstdint>
@@ -49,6 +50,9 @@ public:
     const ModuleImage& image() const { return m_image; }
     StepList& steps() { return m_steps; }
     const StepList& steps() const { return m_steps; }
+    // The selected step's bytes as the hex view shows them, their change
+    // marks and their history. Changed only by the editor.
+    const RecordBuffer& recordBuffer() const { return m_record; }
     ModuleLayout layout() const { return m_layout; }
     std::uint16_t recordSize() const { return m_recordSize; }
     std::int64_t maxStepCount() const { return m_maxStepCount; }
@@ -95,6 +99,20 @@ public:
     void heScriptChange(ByteView viewBytes);
     void cbFamilyChange();
     void btWriteToIniClick();
+
+    // --- the selected step's bytes (the hex view) ---------------------------
+    // Writes `bytes` from `offset` on, as the user types or pastes them into
+    // the hex view (the field inspector's values and pstool's --poke too):
+    // one step of the record buffer's history, the bytes marked as changed,
+    // and the selected row's record updated. With no row selected only the
+    // shown bytes change; they belong to no step. Refused whole (an empty
+    // range) unless the bytes lie wholly inside the record. Returns the
+    // bytes written; no refresh follows, the view shows them already.
+    ByteRange writeRecordBytes(std::size_t offset, ByteView bytes);
+    // The hex view's Ctrl+Z and Ctrl+Shift+Z: the bytes restored (an empty
+    // range when the history holds nothing), into the selected record too.
+    ByteRange undoRecordBytes();
+    ByteRange redoRecordBytes();
 
     // --- Load and Save ---------------------------------------------------
     void btReadClick();
@@ -156,6 +174,7 @@ public:
 
 private:
     void applyParsed(ModuleImage source, ParsedScript parsed);
+    void storeRecordBytes(ByteRange range);
     void takeOverLinks(const StepList& from);
     void flushRefresh();
 
@@ -176,6 +195,7 @@ private:
     Catalogs m_catalogs;
     ModuleImage m_image;
     StepList m_steps;
+    RecordBuffer m_record;
     ModuleLayout m_layout = ModuleLayout::Royl;
     std::uint16_t m_recordSize = 0;
     std::int64_t m_maxStepCount = 0;

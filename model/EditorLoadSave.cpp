@@ -80,6 +80,7 @@ void Editor::applyParsed(ModuleImage source, ParsedScript parsed)
     m_layout = parsed.layout;
     m_recordSize = parsed.recordSize;
     m_maxStepCount = parsed.maxStepCount;
+    m_record.setSizeUnlocked(m_recordSize);
     m_host.hexSetSize(m_recordSize);
     m_host.focusStepList();
     m_steps.reset(std::move(parsed.rows));
@@ -160,6 +161,7 @@ bool Editor::saveScript()
         takeOverLinks(written);
     m_image = std::move(image);
     m_layout = layout;
+    m_record.resetEditState();
     m_host.hexResetEditState();
     if (saved)
         setModified(false);

@@ -1,5 +1,6 @@
 #include "model/StepList.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pst {
@@ -128,6 +129,21 @@ void StepList::setRecord(int i, StepRecord record)
         return;
     m_rows[static_cast<std::size_t>(i)].record = std::move(record);
     notify().rowsChanged(i, i);
+}
+
+bool StepList::writeRecord(int i, std::size_t offset, ByteView bytes)
+{
+    if (!valid(i))
+        return false;
+    StepRecord& record = m_rows[static_cast<std::size_t>(i)].record;
+    if (offset >= record.size())
+        return false;
+    bytes = bytes.first(std::min(bytes.size(), record.size() - offset));
+    if (std::equal(bytes.begin(), bytes.end(), record.bytes().begin() + static_cast<std::ptrdiff_t>(offset)))
+        return false;
+    record.overwrite(offset, bytes);
+    notify().rowsChanged(i, i);
+    return true;
 }
 
 void StepList::recordsChanged(int first, int last)

@@ -86,6 +86,10 @@ public:
     void setDescription(int i, SharedText description);
     void setIcon(int i, StepIcon icon);
     void setRecord(int i, StepRecord record);
+    // Overwrites bytes of row i's record from `offset` on (bytes past its end
+    // are dropped); reports the row changed only when a byte differs. True
+    // when one did.
+    bool writeRecord(int i, std::size_t offset, ByteView bytes);
 
     // Direct access to a record (or a whole row) for an edit; the caller reports the change
     // with recordsChanged() when done (bulk edits report once).

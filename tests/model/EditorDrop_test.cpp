@@ -73,7 +73,7 @@ TEST_F(EditorDrop, ATextFileBecomesTheStepsOfTheTemplateModule)
 
     EXPECT_EQ(editor.steps().selected(), 1);
     EXPECT_EQ(editor.title(), "Self Scan Script - 28 - Step: 2 (2h)");
-    EXPECT_EQ(host.hex.bytes(), editor.steps().row(1).record.data());
+    EXPECT_EQ(editor.recordBuffer().bytes(), editor.steps().row(1).record.data());
     EXPECT_EQ(host.custom, "Host one");
     EXPECT_TRUE(editor.modified());
     EXPECT_EQ(host.hint.substr(host.hint.rfind('\n') + 1), "Offset 68 - Error Code");

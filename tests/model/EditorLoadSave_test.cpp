@@ -33,7 +33,7 @@ TEST_F(EditorLoadSave, LoadShowsTheTitlesInOrderAndSelectsTheCurrentStep)
     EXPECT_EQ(host.dialogs.at(0).filter, "Module 28|*28*.rpm|All|*.*");
     EXPECT_EQ(editor.openDialogState().filter, "All|*.*");
     EXPECT_EQ(editor.openDialogState().fileName, "");
-    EXPECT_EQ(host.hex.bytes(), editor.steps().row(1).record.data());
+    EXPECT_EQ(editor.recordBuffer().bytes(), editor.steps().row(1).record.data());
     EXPECT_EQ(host.status, "ERROR FFFF");
     EXPECT_FALSE(editor.modified());
 }

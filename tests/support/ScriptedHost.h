@@ -1,7 +1,6 @@
 #pragma once
 // A host for tests: dialogs answered from a script, everything shown recorded.
 
-#include "model/HexViewBuffer.h"
 #include "model/Host.h"
 
 #include <deque>
@@ -43,7 +42,6 @@ public:
     std::string status;
     std::string custom;
     std::string hint;
-    HexViewBuffer hex;
     int hexResets = 0;
     int pumps = 0;
     int scrolledTo = -1;
@@ -74,9 +72,7 @@ public:
     void customTextChanged(const std::string& text) override { custom = text; }
     void scrollToRow(int row) override { scrolledTo = row; }
     void relayoutColumns() override { ++relayouts; }
-    void hexSetSize(std::size_t size) override { hex.setSize(size); }
     void hexResetEditState() override { ++hexResets; }
-    void hexLoad(ByteView bytes) override { hex.load(bytes); }
     void hexSetHint(const std::string& text) override { hint = text; }
 
 private:
