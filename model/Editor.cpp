@@ -88,7 +88,6 @@ void Editor::restore(EditorSnapshot s)
     m_maxStepCount = s.maxStepCount;
     m_modIdText = std::move(s.modIdText);
     m_record.setSizeUnlocked(m_recordSize);
-    m_host.hexSetSize(m_recordSize);
     m_host.hexSetHint(hexHint());
     m_steps.reset(std::move(s.rows));
     selectAndShow(s.selected);
@@ -131,13 +130,11 @@ void Editor::lvScriptChange()
 {
     m_refreshPending = false;
     m_record.resetEditState();
-    m_host.hexResetEditState();
     const int sel = m_steps.selected();
     if (sel == StepList::kNone || m_steps.row(sel).record.empty())
         return;
     const StepRecord& rec = m_steps.row(sel).record;
     m_record.load(rec.bytes());
-    m_host.hexLoad(rec.bytes());
     m_customText = m_catalogs.StepDescription(rec.testId());
     m_host.customTextChanged(m_customText);
     m_status = m_catalogs.LookupErrorText(rec.errorCode(m_layout));
@@ -148,24 +145,6 @@ void Editor::flushRefresh()
 {
     if (m_refreshPending)
         lvScriptChange();
-}
-
-void Editor::heScriptChange(ByteView viewBytes)
-{
-    const int sel = m_steps.selected();
-    if (sel == StepList::kNone)
-        return;
-    StepRecord& rec = m_steps.editRecord(sel);
-    if (rec.empty())
-        return;
-    const std::size_t n = std::min<std::size_t>(viewBytes.size(), m_recordSize);
-    if (std::equal(viewBytes.begin(), viewBytes.begin() + static_cast<std::ptrdiff_t>(n), rec.bytes().begin()))
-        return;
-    rec.overwrite(0, viewBytes.first(n));
-    // The hex view already shows these bytes: repaint the row, no refresh.
-    m_writingFromHexView = true;
-    m_steps.recordChanged(sel);
-    m_writingFromHexView = false;
 }
 
 ByteRange Editor::writeRecordBytes(std::size_t offset, ByteView bytes)

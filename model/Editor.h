@@ -94,9 +94,6 @@ public:
     // lvScriptChange: brings the hex view, cbCustom and the status line up
     // to date with the selected row.
     void lvScriptChange();
-    // heScriptChange: the hex view's bytes changed; copies the first
-    // RecordSize bytes into the selected row's record.
-    void heScriptChange(ByteView viewBytes);
     void cbFamilyChange();
     void btWriteToIniClick();
 

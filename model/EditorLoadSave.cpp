@@ -81,7 +81,6 @@ void Editor::applyParsed(ModuleImage source, ParsedScript parsed)
     m_recordSize = parsed.recordSize;
     m_maxStepCount = parsed.maxStepCount;
     m_record.setSizeUnlocked(m_recordSize);
-    m_host.hexSetSize(m_recordSize);
     m_host.focusStepList();
     m_steps.reset(std::move(parsed.rows));
     setTitle(std::string(kAppTitle) + " - " + hex2(moduleId()));
@@ -162,7 +161,6 @@ bool Editor::saveScript()
     m_image = std::move(image);
     m_layout = layout;
     m_record.resetEditState();
-    m_host.hexResetEditState();
     if (saved)
         setModified(false);
     return saved;

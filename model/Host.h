@@ -85,13 +85,7 @@ public:
     // The script became modified, or no longer is (after a load or a save).
     virtual void modifiedChanged(bool /*modified*/) {}
 
-    // Hex view of the selected step.
-    // Sets the view's size with its size lock lifted (new bytes 0).
-    virtual void hexSetSize(std::size_t /*size*/) {}
-    // Clears undo/redo history and changed-byte marks.
-    virtual void hexResetEditState() {}
-    // Copies bytes into the view from offset 0.
-    virtual void hexLoad(ByteView /*bytes*/) {}
+    // Hex view of the selected step (its bytes: Editor::recordBuffer()).
     virtual void hexSetHint(const std::string& /*hint*/) {}
 };
 

@@ -12,8 +12,9 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QVBoxLayout>
 
-FieldInspector::FieldInspector(pst::Editor& editor, HexView& hex, QAbstractItemView& stepList, QWidget* parent)
-    : QWidget(parent), m_editor(editor), m_hex(hex)
+FieldInspector::FieldInspector(pst::Editor& editor, CommandRunner run, HexView& hex, QAbstractItemView& stepList,
+                               QWidget* parent)
+    : QWidget(parent), m_editor(editor), m_run(std::move(run)), m_hex(hex)
 {
     setObjectName(QStringLiteral("fieldInspector"));
     m_heading = new QLabel(this);
@@ -113,9 +114,9 @@ void FieldInspector::refresh()
     // The view keeps the last record's bytes when nothing is selected; they
     // belong to no step then, and editing them would change nothing.
     std::vector<pst::StepFieldInfo> fields;
-    if (steps.valid(sel) && !steps.row(sel).record.empty() && m_hex.size() > 0) {
-        const QByteArray& bytes = m_hex.bytes();
-        const pst::StepRecord shown{pst::Bytes(bytes.begin(), bytes.end())};
+    const pst::Bytes& shownBytes = m_editor.recordBuffer().bytes();
+    if (steps.valid(sel) && !steps.row(sel).record.empty() && !shownBytes.empty()) {
+        const pst::StepRecord shown{shownBytes};
         fields = pst::describeStepFields(shown, m_editor.layout(), steps, m_editor.catalogs());
         const pst::StepRow& row = steps.row(sel);
         const std::string name = row.description.empty() ? row.caption.str() : row.caption.str() + " " + row.description.str();
@@ -165,8 +166,9 @@ bool FieldInspector::writeField(int row, const QString& text, pst::FieldBase bas
     if (typed.value == *field->value)
         return true;
     const pst::Bytes bytes = pst::fieldBytes(typed.value, field->width);
-    const qint64 offset = static_cast<qint64>(field->offset);
-    return m_hex.writeBytes(offset, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    bool written = false;
+    m_run([&] { written = !m_editor.writeRecordBytes(field->offset, bytes).empty(); });
+    return written;
 }
 
 void FieldInspector::showError(const QString& text)

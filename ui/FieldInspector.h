@@ -1,11 +1,11 @@
 #pragma once
 // The field inspector beside the hex view: the selected step's fields by
 // name, with offset, value in hex and decimal, and meaning, decoded from the
-// bytes the hex view shows. A typed value is written through the hex view,
-// as if typed there: one undo step, the bytes marked as changed, the record
-// updated by the view's change notification. A value that is not a number
-// or does not fit the field shows an error below the table and writes
-// nothing.
+// bytes the hex view shows (the editor's record buffer). A typed value is
+// written by the editor's one write of record bytes, as if typed into the
+// hex view: one undo step there, the bytes marked as changed, the record
+// updated. A value that is not a number or does not fit the field shows an
+// error below the table and writes nothing.
 //
 // The field under the hex view's caret is the selected row, whether the
 // caret moved by mouse or keys; selecting a row puts the caret on its field's
@@ -21,6 +21,8 @@
 
 #include <QtWidgets/QWidget>
 
+#include <functional>
+
 class FieldTableModel;
 class FieldTableView;
 class HexView;
@@ -35,8 +37,12 @@ class FieldInspector : public QWidget {
     Q_OBJECT
 
 public:
+    // Runs one command of the window; false when it was refused or failed.
+    using CommandRunner = std::function<bool(const std::function<void()>&)>;
+
     // `stepList` is the step list view: its rows and its selection.
-    FieldInspector(pst::Editor& editor, HexView& hex, QAbstractItemView& stepList, QWidget* parent = nullptr);
+    FieldInspector(pst::Editor& editor, CommandRunner run, HexView& hex, QAbstractItemView& stepList,
+                   QWidget* parent = nullptr);
 
     FieldTableModel& model() const { return *m_model; }
     FieldTableView* table() const { return m_table; }
@@ -72,6 +78,7 @@ private:
     void connectSources(QAbstractItemView& stepList);
 
     pst::Editor& m_editor;
+    CommandRunner m_run;
     HexView& m_hex;
     FieldTableModel* m_model = nullptr;
     FieldTableView* m_table = nullptr;

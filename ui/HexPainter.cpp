@@ -81,7 +81,7 @@ bool HexPainter::byteColors(qint64 offset, QColor* background, QColor* text, con
         *text = m_s.colors.selectionText;
         return true;
     }
-    if (offset < m_s.changed.size() && m_s.changed.testBit(offset)) {
+    if (m_s.changed(offset)) {
         *background = m_s.colors.changedBackground;
         *text = m_s.colors.changedText;
         return true;

@@ -7,10 +7,11 @@
 #include "ui/HexCursor.h"
 #include "ui/HexLayout.h"
 
-#include <QtCore/QBitArray>
-#include <QtCore/QByteArray>
+#include <QtCore/QByteArrayView>
 #include <QtCore/QRect>
 #include <QtCore/QSize>
+
+#include <functional>
 
 class HexCharMap;
 class HexCharTexts;
@@ -18,8 +19,8 @@ class QPainter;
 
 struct HexPaintState {
     const HexLayout& layout;
-    const QByteArray& bytes;
-    const QBitArray& changed; // one bit per byte
+    QByteArrayView bytes;
+    const std::function<bool(qint64)>& changed; // whether the user changed the byte
     const HexCursor& cursor;
     const HexCharMap& chars;
     HexCharTexts& texts; // kept by the view from paint to paint

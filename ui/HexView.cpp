@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 // "Courier New" where it exists, else a fixed-pitch family of the same
@@ -45,36 +46,29 @@ HexView::HexView(QWidget* parent) : QAbstractScrollArea(parent)
 
 // --- the bytes -------------------------------------------------------------------
 
-bool HexView::setSize(qint64 sizeBytes)
+void HexView::setSource(HexByteSource* source)
 {
-    sizeBytes = std::max<qint64>(0, sizeBytes);
-    if (sizeBytes == size())
-        return true;
-    if (m_sizeLocked && sizeBytes != 0 && size() != 0) {
-        m_errorString = QString::fromLatin1(kFixedSizeError);
-        return false;
+    if (m_source)
+        m_source->disconnect(this);
+    m_source = source;
+    if (source) {
+        connect(source, &HexByteSource::bytesChanged, this, &HexView::bytesChangedAt);
+        connect(source, &HexByteSource::editStateReset, viewport(), qOverload<>(&QWidget::update));
+        connect(source, &HexByteSource::sizeChanged, this, &HexView::sizeChanged);
     }
-    applySize(sizeBytes);
-    return true;
+    sizeChanged();
 }
 
-void HexView::setSizeUnlocked(qint64 sizeBytes)
+QByteArray HexView::bytes() const
 {
-    const bool locked = m_sizeLocked;
-    m_sizeLocked = false;
-    setSize(sizeBytes);
-    m_sizeLocked = locked;
+    return m_source ? m_source->bytes().toByteArray() : QByteArray();
 }
 
-void HexView::applySize(qint64 sizeBytes)
+// The offsets of the old bytes mean nothing now: the caret is kept inside.
+void HexView::sizeChanged()
 {
     const CursorState before = cursorState();
-    const qint64 oldSize = size();
-    m_bytes.resize(sizeBytes);
-    if (sizeBytes > oldSize)
-        std::fill(m_bytes.begin() + oldSize, m_bytes.end(), '\0');
-    m_undo.clear();
-    m_changed = QBitArray(sizeBytes);
+    const qint64 sizeBytes = size();
     m_layout.setSize(sizeBytes);
     m_cursor.setSize(sizeBytes);
     adjustScrollBars();
@@ -83,87 +77,31 @@ void HexView::applySize(qint64 sizeBytes)
     cursorChanged(before);
 }
 
-void HexView::loadBytes(QByteArrayView bytes)
+void HexView::bytesChangedAt(qint64 offset, qint64 length)
 {
-    const qint64 count = std::min<qint64>(bytes.size(), size());
-    if (count > 0) {
-        std::copy_n(bytes.data(), count, m_bytes.data());
-        updateRows(0, m_layout.rowOf(count - 1));
-    }
+    if (length > 0)
+        updateRows(m_layout.rowOf(offset), m_layout.rowOf(offset + length - 1));
     emit bytesChanged();
 }
 
-void HexView::resetEditState()
+bool HexView::moveToRestored(const HexRange& restored)
 {
-    m_undo.clear();
-    m_changed.fill(false);
-    viewport()->update();
-}
-
-bool HexView::writeBytes(qint64 offset, QByteArrayView bytes)
-{
-    if (offset < 0 || bytes.isEmpty() || bytes.size() > size() - offset)
+    if (restored.isEmpty())
         return false;
-    overwrite(offset, bytes);
-    emit bytesChanged();
-    return true;
-}
-
-bool HexView::isByteChanged(qint64 offset) const
-{
-    return offset >= 0 && offset < m_changed.size() && m_changed.testBit(offset);
-}
-
-HexEdit HexView::snapshot(qint64 offset, qint64 length) const
-{
-    HexEdit edit{offset, m_bytes.mid(offset, length), QBitArray(length)};
-    for (qint64 i = 0; i < length; ++i)
-        edit.marks.setBit(i, m_changed.testBit(offset + i));
-    return edit;
-}
-
-// One undoable change; the caller moves the caret and raises bytesChanged().
-void HexView::overwrite(qint64 offset, QByteArrayView bytes)
-{
-    m_undo.record(snapshot(offset, bytes.size()));
-    std::copy_n(bytes.data(), bytes.size(), m_bytes.data() + offset);
-    for (qint64 i = 0; i < bytes.size(); ++i)
-        m_changed.setBit(offset + i);
-    updateRows(m_layout.rowOf(offset), m_layout.rowOf(offset + bytes.size() - 1));
-}
-
-void HexView::restore(const HexEdit& edit)
-{
-    const qint64 count = std::min<qint64>(edit.bytes.size(), size() - edit.offset);
-    if (edit.offset < 0 || count <= 0)
-        return;
-    std::copy_n(edit.bytes.constData(), count, m_bytes.data() + edit.offset);
-    for (qint64 i = 0; i < count; ++i)
-        m_changed.setBit(edit.offset + i, edit.marks.testBit(i));
-    updateRows(m_layout.rowOf(edit.offset), m_layout.rowOf(edit.offset + count - 1));
     const CursorState before = cursorState();
-    m_cursor.moveTo(edit.offset, 0);
+    m_cursor.moveTo(restored.start, 0);
     cursorChanged(before);
+    return true;
 }
 
 bool HexView::undo()
 {
-    if (!m_undo.canUndo())
-        return false;
-    HexEdit current = snapshot(m_undo.nextUndo().offset, m_undo.nextUndo().bytes.size());
-    restore(m_undo.undo(std::move(current)));
-    emit bytesChanged();
-    return true;
+    return m_source && moveToRestored(m_source->undo());
 }
 
 bool HexView::redo()
 {
-    if (!m_undo.canRedo())
-        return false;
-    HexEdit current = snapshot(m_undo.nextRedo().offset, m_undo.nextRedo().bytes.size());
-    restore(m_undo.redo(std::move(current)));
-    emit bytesChanged();
-    return true;
+    return m_source && moveToRestored(m_source->redo());
 }
 
 // --- clipboard ---------------------------------------------------------------------
@@ -173,7 +111,8 @@ void HexView::copy()
     const HexRange range = m_cursor.selection();
     if (range.isEmpty())
         return;
-    QGuiApplication::clipboard()->setMimeData(HexClipboard::encode(m_bytes.mid(range.start, range.length)).release());
+    QGuiApplication::clipboard()->setMimeData(
+        HexClipboard::encode(m_source->bytes().sliced(range.start, range.length).toByteArray()).release());
 }
 
 void HexView::paste()
@@ -189,13 +128,11 @@ void HexView::pasteBytes(const QByteArray& bytes)
     qint64 count = std::min<qint64>(bytes.size(), size() - start);
     if (!range.isEmpty())
         count = std::min(count, range.length);
-    if (count <= 0)
+    if (count <= 0 || !m_source->write(start, QByteArrayView(bytes).first(count)))
         return;
-    overwrite(start, QByteArrayView(bytes).first(count));
     const CursorState before = cursorState();
     m_cursor.moveTo(start + count);
     cursorChanged(before);
-    emit bytesChanged();
 }
 
 // --- caret and selection -----------------------------------------------------------
@@ -369,9 +306,10 @@ void HexView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     painter.setFont(font());
     const HexColors colors = HexColors::fromPalette(palette());
+    const std::function<bool(qint64)> changed = [this](qint64 offset) { return isByteChanged(offset); };
     const HexPaintState state{.layout = m_layout,
-                              .bytes = m_bytes,
-                              .changed = m_changed,
+                              .bytes = m_source ? m_source->bytes() : QByteArrayView(),
+                              .changed = changed,
                               .cursor = m_cursor,
                               .chars = HexCharMap::system(),
                               .texts = m_charTexts,

@@ -1,11 +1,13 @@
 #pragma once
-// A hex editing widget for a buffer of fixed size: 16 bytes to a row in
-// groups of four, an offset gutter and a ruler, the hex pane and the
-// character pane. Typing overwrites; nothing the user does changes the size.
+// A hex editing widget over bytes of fixed size: 16 bytes to a row in groups
+// of four, an offset gutter and a ruler, the hex pane and the character pane.
+// Typing overwrites; nothing the user does changes the size.
 //
-// The widget knows no record layout. Whoever shows a record in it sizes it,
-// loads the bytes, reads them back on bytesChanged() and may name the fields
-// for the tooltip (setFieldMap) and set a general hint (setHint).
+// The widget shows a HexByteSource and keeps no bytes of its own: it reads
+// them there, writes the user's edits through it, and repaints what the
+// source says changed. It knows no record layout; whoever shows a record in
+// it may name the fields for the tooltip (setFieldMap) and set a general hint
+// (setHint).
 //
 // Keys while it has the focus: hex digits (hex pane) or characters (character
 // pane) overwrite at the caret; arrows, Home/End, PgUp/PgDn and Ctrl+Home/End
@@ -14,15 +16,14 @@
 // redoes; Ctrl+X does nothing, since cutting would change the size. Ctrl+C and
 // Ctrl+V copy and paste unless a shortcut of the window takes them first.
 
+#include "ui/HexByteSource.h"
 #include "ui/HexCharTexts.h"
 #include "ui/HexCursor.h"
 #include "ui/HexFieldMap.h"
 #include "ui/HexLayout.h"
-#include "ui/HexUndoStack.h"
 
-#include <QtCore/QBitArray>
 #include <QtCore/QByteArray>
-#include <QtCore/QByteArrayView>
+#include <QtCore/QPointer>
 #include <QtWidgets/QAbstractScrollArea>
 
 #include <optional>
@@ -32,48 +33,20 @@ class HexView : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    // The error text of a size change refused by the size lock.
-    static constexpr char kFixedSizeError[] = "Cannot change fixed filesize";
     static constexpr int kFontPixelSize = 13;
 
     explicit HexView(QWidget* parent = nullptr);
 
     // --- the bytes -----------------------------------------------------------
-    qint64 size() const { return m_bytes.size(); }
-    const QByteArray& bytes() const { return m_bytes; }
-
-    // The size lock (on from the start) keeps edits from changing the size.
-    bool isSizeLocked() const { return m_sizeLocked; }
-    void setSizeLocked(bool locked) { m_sizeLocked = locked; }
-    // Sets the number of bytes: new bytes are 0, bytes beyond the new size
-    // are lost. Under the size lock a change to another size, with both the
-    // old and the new size non-zero, is refused: returns false, errorString()
-    // is kFixedSizeError and nothing changes. The same size changes nothing.
-    // A real change clears the edit state (its offsets refer to the old
-    // bytes) and does not raise bytesChanged().
-    bool setSize(qint64 sizeBytes);
-    // setSize() with the lock lifted for this one change; never refused.
-    void setSizeUnlocked(qint64 sizeBytes);
-    // The reason of the last refused call.
-    QString errorString() const { return m_errorString; }
-
-    // Copies bytes in from offset 0, as many as fit; the size stays. Raises
-    // bytesChanged() even when nothing differs. The edit state stays as it
-    // is: call resetEditState() when the bytes come from somewhere else.
-    void loadBytes(QByteArrayView bytes);
-    // Clears the undo history (both ways) and the changed-byte marks.
-    void resetEditState();
-    // Overwrites bytes from `offset` as the user's own edit: one undo step,
-    // the bytes marked as changed, bytesChanged() raised; the caret stays.
-    // Refused (false, nothing changes) unless the bytes lie wholly inside.
-    bool writeBytes(qint64 offset, QByteArrayView bytes);
-
-    // --- edit state -----------------------------------------------------------
-    bool isByteChanged(qint64 offset) const;
-    bool canUndo() const { return m_undo.canUndo(); }
-    bool canRedo() const { return m_undo.canRedo(); }
-    // Budget of the undo history in stored bytes (32 unless set).
-    void setUndoBudget(qint64 budgetBytes) { m_undo.setBudget(budgetBytes); }
+    // The bytes shown; the view does not own the source. None: no bytes.
+    void setSource(HexByteSource* source);
+    HexByteSource* source() const { return m_source; }
+    qint64 size() const { return m_source ? m_source->size() : 0; }
+    // A copy of the bytes shown.
+    QByteArray bytes() const;
+    bool isByteChanged(qint64 offset) const { return m_source && m_source->isChanged(offset); }
+    bool canUndo() const { return m_source && m_source->canUndo(); }
+    bool canRedo() const { return m_source && m_source->canRedo(); }
 
     // --- caret and selection -------------------------------------------------
     // The caret's byte; equals size() only at the end of a selection.
@@ -117,8 +90,8 @@ public slots:
     // or, without a selection, from the caret (bytes beyond the end are
     // dropped). Does nothing when the clipboard holds nothing the view reads.
     void paste();
-    // Each returns false, changing nothing, when there is nothing to undo
-    // (redo).
+    // Takes back (brings back) the source's last edit and puts the caret on
+    // its first byte; false, changing nothing, when there is none.
     bool undo();
     bool redo();
     void selectAll();
@@ -126,7 +99,7 @@ public slots:
     void refresh();
 
 signals:
-    // After every change of the bytes: typing, paste, undo, redo, loadBytes().
+    // After every change of the bytes shown, whoever made it.
     void bytesChanged();
     void cursorMoved(qint64 offset);
 
@@ -160,15 +133,15 @@ private:
     bool handleTypingKey(const QKeyEvent& event);
     void typeNibble(int digit);
     void typeByte(quint8 byte);
+    void typeByte(quint8 byte, const CursorState& before);
     void prepareTyping();
     QPoint toContent(QPoint viewportPos) const;
     std::optional<qint64> byteAt(QPoint viewportPos, HexPane* pane) const;
 
     // Changes of the bytes.
-    void applySize(qint64 sizeBytes);
-    HexEdit snapshot(qint64 offset, qint64 length) const;
-    void overwrite(qint64 offset, QByteArrayView bytes);
-    void restore(const HexEdit& edit);
+    void sizeChanged();
+    void bytesChangedAt(qint64 offset, qint64 length);
+    bool moveToRestored(const HexRange& restored);
     void pasteBytes(const QByteArray& bytes);
 
     // Caret changes: remember the state, change, then cursorChanged().
@@ -183,15 +156,11 @@ private:
     qint64 topRow() const;
     int pageRows() const;
 
-    QByteArray m_bytes;
-    QBitArray m_changed;
-    HexUndoStack m_undo;
+    QPointer<HexByteSource> m_source;
     HexCursor m_cursor;
     HexLayout m_layout;
     HexCharTexts m_charTexts;
     HexFieldMap m_fields;
     QString m_hint;
-    QString m_errorString;
-    bool m_sizeLocked = true;
     bool m_dragging = false;
 };

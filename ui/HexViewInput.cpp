@@ -143,23 +143,24 @@ void HexView::typeNibble(int digit)
     const CursorState before = cursorState();
     prepareTyping();
     const qint64 offset = m_cursor.offset();
-    const auto old = static_cast<quint8>(m_bytes[offset]);
-    const char value = static_cast<char>(m_cursor.nibble() == 0 ? (digit << 4 | (old & 0x0F)) : ((old & 0xF0) | digit));
-    overwrite(offset, QByteArrayView(&value, 1));
-    m_cursor.advanceAfterTyping();
-    cursorChanged(before);
-    emit bytesChanged();
+    const auto old = static_cast<quint8>(m_source->bytes().at(offset));
+    typeByte(static_cast<quint8>(m_cursor.nibble() == 0 ? (digit << 4 | (old & 0x0F)) : ((old & 0xF0) | digit)), before);
 }
 
 void HexView::typeByte(quint8 byte)
 {
     const CursorState before = cursorState();
     prepareTyping();
+    typeByte(byte, before);
+}
+
+// The caret moves on only when the source took the byte.
+void HexView::typeByte(quint8 byte, const CursorState& before)
+{
     const char value = static_cast<char>(byte);
-    overwrite(m_cursor.offset(), QByteArrayView(&value, 1));
-    m_cursor.advanceAfterTyping();
+    if (m_source->write(m_cursor.offset(), QByteArrayView(&value, 1)))
+        m_cursor.advanceAfterTyping();
     cursorChanged(before);
-    emit bytesChanged();
 }
 
 // Tab switches panes instead of leaving the widget.
@@ -249,7 +250,7 @@ QString HexView::toolTipAt(QPoint viewportPos) const
 {
     HexPane pane = HexPane::Hex;
     if (const std::optional<qint64> offset = byteAt(viewportPos, &pane)) {
-        const QString field = m_fields.describeAt(*offset, m_bytes);
+        const QString field = m_fields.describeAt(*offset, m_source->bytes());
         if (!field.isEmpty())
             return field;
     }

@@ -50,6 +50,7 @@ TfmScript::TfmScript(WindowSetup setup, QWidget* parent)
       m_host(*m_setup.prompts),
       m_editor(m_host, *m_setup.fileSystem, m_setup.catalogFolder),
       m_model(m_editor.steps()),
+      m_hexSource(m_editor, [this](const std::function<void()>& command) { return runCommand(command); }),
       m_placement(m_setup.settings)
 {
     initResources();
@@ -72,7 +73,6 @@ TfmScript::~TfmScript()
     // are torn down (an open field editor writing its value) may reach it.
     if (FieldInspector* inspector = m_inspectorToggle->builtInspector())
         inspector->detach();
-    m_heScript->disconnect(this);
     // The step list goes while its model (a member) still exists; taking the
     // model from it first would lay out its header once more for nothing.
     delete m_lvScript;
@@ -102,6 +102,7 @@ void TfmScript::createControls()
     m_lvScript->setModel(&m_model);
     m_heScript = new HexView(this);
     m_heScript->setObjectName(QStringLiteral("heScript"));
+    m_heScript->setSource(&m_hexSource);
     m_heScript->setFixedHeight(kHexViewHeight);
     m_panel = new BottomPanel(this);
 
@@ -127,7 +128,9 @@ QSplitter* TfmScript::createSplitter()
     splitter->addWidget(steps);
     splitter->setStretchFactor(0, 1);
     const auto buildInspector = [this, splitter] {
-        auto* inspector = new FieldInspector(m_editor, *m_heScript, *m_lvScript, splitter);
+        auto* inspector = new FieldInspector(
+            m_editor, [this](const std::function<void()>& command) { return runCommand(command); }, *m_heScript,
+            *m_lvScript, splitter);
         QWidget::setTabOrder(m_heScript, inspector->table());
         return inspector;
     };
@@ -154,7 +157,6 @@ void TfmScript::connectControls()
             &TfmScript::lvScriptSelectionChanged);
     connect(m_lvScript, &StepListView::clickedBelowRows, this,
             [this] { runCommand([this] { m_editor.selectRow(pst::StepList::kNone); }); });
-    connect(m_heScript, &HexView::bytesChanged, this, &TfmScript::heScriptChange);
 }
 
 // Panel first, then the step list and the hex view.
@@ -221,18 +223,4 @@ void TfmScript::lvScriptSelectionChanged()
     const int row = m_lvScript->selectedRow();
     if (row != m_editor.steps().selected())
         runCommand([this, row] { m_editor.selectRow(row); });
-}
-
-// Typing, paste and undo in the hex view go into the selected record. The
-// editor's own loading of the view arrives while it is busy and is handled
-// at once, inside that command.
-void TfmScript::heScriptChange()
-{
-    const QByteArray& bytes = m_heScript->bytes();
-    const pst::ByteView view(reinterpret_cast<const pst::Byte*>(bytes.constData()),
-                             static_cast<std::size_t>(bytes.size()));
-    if (m_editor.busy())
-        m_editor.heScriptChange(view);
-    else
-        runCommand([this, view] { m_editor.heScriptChange(view); });
 }

@@ -7,6 +7,7 @@
 // command, one at a time.
 
 #include "model/Editor.h"
+#include "ui/RecordBytesSource.h"
 #include "ui/StepListModel.h"
 #include "ui/WindowHost.h"
 #include "ui/WindowPlacement.h"
@@ -139,7 +140,6 @@ private:
     void cbFamilyChange(const QString& text);
     void cbCustomChange(const QString& text);
     void lvScriptSelectionChanged();
-    void heScriptChange();
 
     // Showing and closing (MainWindowEvents.cpp).
     void FormShow();
@@ -160,6 +160,7 @@ private:
     WindowHost m_host;
     pst::Editor m_editor;
     StepListModel m_model;
+    RecordBytesSource m_hexSource;
     WindowPlacement m_placement;
     std::unique_ptr<RecoveryCopy> m_recovery;
 

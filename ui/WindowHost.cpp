@@ -126,16 +126,6 @@ void WindowHost::modifiedChanged(bool modified)
 
 // --- hex view -----------------------------------------------------------------
 
-void WindowHost::hexSetSize(std::size_t size) { m_widgets.hex->setSizeUnlocked(static_cast<qint64>(size)); }
-
-void WindowHost::hexResetEditState() { m_widgets.hex->resetEditState(); }
-
-void WindowHost::hexLoad(pst::ByteView bytes)
-{
-    m_widgets.hex->loadBytes(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    m_widgets.hex->refresh();
-}
-
 void WindowHost::hexSetHint(const std::string& hint)
 {
     m_widgets.hex->setHint(toDisplay(hint));

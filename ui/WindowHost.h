@@ -74,9 +74,6 @@ public:
     void setModifiedHandler(std::function<void(bool)> handler) { m_modifiedHandler = std::move(handler); }
 
     // Hex view.
-    void hexSetSize(std::size_t size) override;
-    void hexResetEditState() override;
-    void hexLoad(pst::ByteView bytes) override;
     void hexSetHint(const std::string& hint) override;
 
     // Rows, forwarded to the model; the selection to the view.

@@ -42,7 +42,6 @@ public:
     std::string status;
     std::string custom;
     std::string hint;
-    int hexResets = 0;
     int pumps = 0;
     int scrolledTo = -1;
     int relayouts = 0;
@@ -72,7 +71,6 @@ public:
     void customTextChanged(const std::string& text) override { custom = text; }
     void scrollToRow(int row) override { scrolledTo = row; }
     void relayoutColumns() override { ++relayouts; }
-    void hexResetEditState() override { ++hexResets; }
     void hexSetHint(const std::string& text) override { hint = text; }
 
 private:

@@ -1,5 +1,5 @@
 // The field inspector beside the hex view: what it lists for the selected
-// step, values typed into it going through the hex view into the record,
+// step, values typed into it going into the record as if typed in the hex view,
 // the caret and the selected field following each other, and its toggle
 // (F2, the panel's button, the stored state). Also the step list's tooltips
 // with the rows' links.

@@ -11,6 +11,8 @@
 #include <QtGui/QPainter>
 #include <QtTest/QtTest>
 
+#include <functional>
+
 namespace {
 constexpr HexMetrics kMetrics{8, 16, 12};
 constexpr qint64 kRecordSize = 136;
@@ -117,9 +119,10 @@ struct Scene {
     {
         const QSize viewport(layout.contentWidthPx(),
                              layout.rulerHeightPx() + static_cast<int>(rows * kMetrics.lineHeightPx));
+        const std::function<bool(qint64)> isChanged = [this](qint64 offset) { return changed.testBit(offset); };
         const HexPaintState state{.layout = layout,
                                   .bytes = bytes,
-                                  .changed = changed,
+                                  .changed = isChanged,
                                   .cursor = cursor,
                                   .chars = chars,
                                   .texts = texts,

@@ -1,8 +1,10 @@
-// The hex view widget as the program drives it and the user types into it:
-// typing in both panes, the size lock, paste, undo within its budget, the
-// edit state reset, the hint and field tooltips, copy and paste between two
+// The hex view widget as the user types into it, over a source of bytes of
+// its own: typing in both panes, paste, the keys that take edits back (what
+// they take back is the source's business), following the source's size
+// and changes, the hint and field tooltips, copy and paste between two
 // views, what a keystroke repaints, and a look at the painted pixels.
 
+#include "ui/HexBufferSource.h"
 #include "ui/HexClipboard.h"
 #include "ui/HexView.h"
 
@@ -36,16 +38,43 @@ QByteArray countingBytes(qint64 size)
     return bytes;
 }
 
-// A view sized and loaded the way the program does it after a parse and a
-// selection refresh.
+// Bytes of its own that also remember what the view asked of it: each write,
+// and each undo and redo. An undo takes nothing back here; it names the last
+// write's range as restored, as a source with a history would.
+class RecordingSource : public HexBufferSource {
+public:
+    QList<HexRange> writes;
+    int undos = 0;
+    int redos = 0;
+
+    bool write(qint64 offset, QByteArrayView bytes) override
+    {
+        const bool taken = HexBufferSource::write(offset, bytes);
+        if (taken)
+            writes << HexRange{offset, bytes.size()};
+        return taken;
+    }
+    HexRange undo() override
+    {
+        ++undos;
+        return writes.isEmpty() ? HexRange{} : writes.takeLast();
+    }
+    HexRange redo() override
+    {
+        ++redos;
+        return {};
+    }
+};
+
+// A view over bytes 0, 1, 2, ... as the program shows a record.
 struct LoadedView {
     explicit LoadedView(qint64 size = kRecordSize)
     {
-        view.setSizeUnlocked(size);
-        view.resetEditState();
-        view.loadBytes(countingBytes(size));
+        source.setBytes(countingBytes(size));
+        view.setSource(&source);
         view.resize(view.sizeHint());
     }
+    RecordingSource source;
     HexView view;
 };
 
@@ -170,39 +199,21 @@ private slots:
         QVERIFY(!view.hasSelection());
     }
 
-    void sizeLock()
+    // The view follows the source's size; the caret stays inside.
+    void followsTheSourcesSize()
     {
         LoadedView loaded;
         HexView& view = loaded.view;
-        QSignalSpy changed(&view, &HexView::bytesChanged);
-        QVERIFY(view.isSizeLocked());
-        QVERIFY(!view.setSize(116));
-        QCOMPARE(view.errorString(), QStringLiteral("Cannot change fixed filesize"));
-        QCOMPARE(view.size(), kRecordSize);
-        QCOMPARE(view.bytes(), countingBytes(kRecordSize));
-        QVERIFY(view.setSize(kRecordSize)); // the same size is no change
-
-        view.setSizeUnlocked(116);
+        view.setCursorOffset(0x80);
+        QSignalSpy moved(&view, &HexView::cursorMoved);
+        loaded.source.setBytes(countingBytes(116));
         QCOMPARE(view.size(), qint64(116));
-        QVERIFY(view.isSizeLocked());
-        view.setSizeUnlocked(120);
-        QCOMPARE(view.bytes().right(4), QByteArray(4, '\0')); // new bytes are 0
-        QCOMPARE(changed.count(), 0);
-
-        // Sizes from and to 0 pass the lock.
-        QVERIFY(view.setSize(0));
-        QVERIFY(view.setSize(16));
-        QCOMPARE(view.size(), qint64(16));
-    }
-
-    void sizeChangeClearsTheEditState()
-    {
-        LoadedView loaded;
-        HexView& view = loaded.view;
-        QTest::keyClicks(&view, QStringLiteral("12"));
-        view.setSizeUnlocked(116);
-        QVERIFY(!view.canUndo());
-        QVERIFY(!view.isByteChanged(0));
+        QCOMPARE(view.hexLayout().rowCount(), qint64(8));
+        QCOMPARE(view.cursorOffset(), qint64(116 - 1));
+        QCOMPARE(moved.count(), 1);
+        view.setSource(nullptr);
+        QCOMPARE(view.size(), qint64(0));
+        QCOMPARE(view.bytes(), QByteArray());
     }
 
     void pasteRules_data()
@@ -241,9 +252,8 @@ private slots:
         QCOMPARE(view.size(), kRecordSize);
         QVERIFY(view.isByteChanged(cursor + written - 1));
         QVERIFY(!view.isByteChanged(cursor + written));
-        // A paste is one undo step.
-        QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(view.bytes(), countingBytes(kRecordSize));
+        // A paste is one edit: one undo step of the source's history.
+        QCOMPARE(loaded.source.writes, QList<HexRange>({{cursor, written}}));
     }
 
     void pasteOfTextAndOfUnusableContent()
@@ -278,11 +288,9 @@ private slots:
     {
         LoadedView from;
         LoadedView to;
-        to.view.loadBytes(QByteArray(kRecordSize, '\x55'));
         // Every byte value once, 0x00 and 0x1A among them, through the clipboard.
-        from.view.setSizeUnlocked(256);
-        to.view.setSizeUnlocked(256);
-        from.view.loadBytes(countingBytes(256));
+        from.source.setBytes(countingBytes(256));
+        to.source.setBytes(QByteArray(256, '\x55'));
         QTest::keyClick(&from.view, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(from.view.selection(), (HexRange{0, 256}));
         QTest::keyClick(&from.view, Qt::Key_C, Qt::ControlModifier);
@@ -318,88 +326,41 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     }
 
-    void undoAndRedoWithinTheBudget()
+    // Ctrl+Z and Ctrl+Shift+Z ask the source; the caret goes to the first
+    // byte it restored. With nothing to take back nothing moves.
+    void undoAndRedoKeys()
     {
         LoadedView loaded;
         HexView& view = loaded.view;
         view.setCursorOffset(0x10);
         QTest::keyClicks(&view, QStringLiteral("ABCD"));
-        const QByteArray typed = view.bytes();
-        QSignalSpy changed(&view, &HexView::bytesChanged);
-        for (int i = 0; i < 4; ++i)
-            QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(changed.count(), 4);
-        QCOMPARE(view.bytes(), countingBytes(kRecordSize));
-        QVERIFY(!view.isByteChanged(0x10)); // the marks go back too
-        QCOMPARE(view.cursorOffset(), qint64(0x10));
-        QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier); // nothing left
-        QCOMPARE(changed.count(), 4);
-        for (int i = 0; i < 4; ++i)
-            QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(changed.count(), 8); // redo notifies too
-        QCOMPARE(view.bytes(), typed);
-        QVERIFY(view.isByteChanged(0x11));
-        QVERIFY(!view.canRedo());
-    }
-
-    // 40 keystrokes, each a one-byte step: 33 of them stay undoable.
-    void undoBeyondTheBudget()
-    {
-        LoadedView loaded;
-        HexView& view = loaded.view;
-        view.setCursorOffset(0);
-        QTest::keyClicks(&view, QString(7, u'0'));
-        const QByteArray afterSeven = view.bytes();
-        QTest::keyClicks(&view, QString(7, u'0') + QString(26, u'F')); // 40 keystrokes in all
-        int undone = 0;
-        while (view.undo())
-            ++undone;
-        QCOMPARE(undone, 33);
-        QCOMPARE(view.bytes(), afterSeven);
-    }
-
-    void newEditClearsRedo()
-    {
-        LoadedView loaded;
-        HexView& view = loaded.view;
-        QTest::keyClicks(&view, QStringLiteral("1"));
-        view.undo();
-        QVERIFY(view.canRedo());
-        QTest::keyClicks(&view, QStringLiteral("2"));
-        QVERIFY(!view.canRedo());
-        QVERIFY(!view.redo());
-    }
-
-    // Selecting another row and coming back: the bytes stay, the marks and
-    // the history are gone.
-    void resetClearsMarksAndHistory()
-    {
-        LoadedView loaded;
-        HexView& view = loaded.view;
-        view.setCursorOffset(0x48);
-        QTest::keyClicks(&view, QStringLiteral("FFFF"));
-        const QByteArray edited = view.bytes();
-        view.resetEditState();
-        QVERIFY(!view.isByteChanged(0x48));
-        QSignalSpy changed(&view, &HexView::bytesChanged);
+        QCOMPARE(view.cursorOffset(), qint64(0x12));
         QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(view.bytes(), edited);
+        QCOMPARE(loaded.source.undos, 1);
+        QCOMPARE(view.cursorOffset(), qint64(0x11));
+        QCOMPARE(view.cursorNibble(), 0);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(view.cursorOffset(), qint64(0x10));
+        QVERIFY(!view.undo()); // nothing left
+        QCOMPARE(view.cursorOffset(), qint64(0x10));
+        QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(loaded.source.redos, 1);
     }
 
-    void loadBytesNotifiesAndKeepsTheSize()
+    // Whatever else changes the source's bytes or marks shows, and is told.
+    void changesOfTheSourceAreShownAndTold()
     {
-        HexView view;
-        view.setSizeUnlocked(kRecordSize);
+        LoadedView loaded;
+        HexView& view = loaded.view;
+        QTest::keyClicks(&view, QStringLiteral("12"));
+        QVERIFY(view.isByteChanged(0));
         QSignalSpy changed(&view, &HexView::bytesChanged);
-        view.loadBytes(QByteArray(200, '\x11'));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(view.size(), kRecordSize);
-        QCOMPARE(view.bytes(), QByteArray(kRecordSize, '\x11'));
-        view.loadBytes(QByteArray(4, '\x22'));
-        QCOMPARE(view.bytes().left(5), QByteArray::fromHex("2222222211"));
+        loaded.source.clearMarks();
         QVERIFY(!view.isByteChanged(0));
-        QVERIFY(!view.canUndo());
+        loaded.source.setBytes(QByteArray(kRecordSize, '\x11'));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(view.bytes(), QByteArray(kRecordSize, '\x11'));
     }
 
     void cursorMovesAreReported()
@@ -465,7 +426,7 @@ private slots:
         QByteArray record(kRecordSize, '\0');
         record[0x0C] = 0x0A;
         record[0x48] = 0x05;
-        view.loadBytes(record);
+        loaded.source.setBytes(record);
         view.setFieldMap(HexFieldMap({{0x0C, 4, QStringLiteral("P3"), false},
                                       {0x48, 2, QStringLiteral("GOTO_ON_SUCCES"), true}}));
         QCOMPARE(view.toolTipAt(view.byteRect(0x49, HexPane::Hex).center()),
@@ -569,8 +530,10 @@ private slots:
         QFETCH(qint64, size);
         QFETCH(int, rows);
         QFETCH(bool, scrollBar);
+        HexBufferSource source;
+        source.setBytes(QByteArray(size, '\0'));
         HexView view;
-        view.setSizeUnlocked(size);
+        view.setSource(&source);
         const HexLayout& layout = view.hexLayout();
         const int frame = 2 * view.frameWidth();
         const int bar = scrollBar ? view.verticalScrollBar()->sizeHint().width() : 0;
@@ -631,8 +594,8 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QByteArray record(kRecordSize, '\0');
-        record.fill('\x88', 8);
-        view.loadBytes(record);
+        record.replace(0, 8, QByteArray(8, '\x88'));
+        loaded.source.setBytes(record);
         view.setCursorOffset(0x48);
         QTest::keyClicks(&view, QStringLiteral("88"));
         view.setCursorOffset(0x31, 1);
@@ -676,9 +639,11 @@ private slots:
     // Ctrl+Z is the view's undo, Ctrl+C the menu's command.
     void windowShortcuts()
     {
+        RecordingSource source;
+        source.setBytes(QByteArray(kRecordSize, '\0'));
         QWidget window;
         auto* view = new HexView(&window);
-        view->setSizeUnlocked(kRecordSize);
+        view->setSource(&source);
         view->resize(view->sizeHint());
         QAction menuZ(QStringLiteral("Set Eror Step to END"), &window);
         menuZ.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -696,7 +661,7 @@ private slots:
         QTest::keyClicks(view, QStringLiteral("7"));
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(zTriggered.count(), 0);
-        QCOMPARE(view->bytes().at(0), '\0');
+        QCOMPARE(source.undos, 1);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(copyTriggered.count(), 1);
     }
