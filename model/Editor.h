@@ -6,8 +6,10 @@
 // Handlers keep the names of the window's events (btReadClick, miInsertClick,
 // ...). They may throw Error; commands that other commands call (insert,
 // delete, the END rule) are called directly. A host starts a command with
-// run(), which shows an uncaught error, as the window's default handler does,
-// and brings the views of the selected step up to date afterwards.
+// run(), the one place where a command begins and ends: it shows an uncaught
+// error, as the window's default handler does, and when the command ends
+// decides, once, what follows from what it changed: the title of a selection
+// that changed, the modified mark, and the refresh of the selected step.
 
 #include "catalogs/Catalogs.h"
 #include "model/Host.h"
@@ -18,6 +20,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,10 +32,9 @@ struct EditorSnapshot;
 
 inline constexpr std::string_view kAppTitle = "Self Scan Script";
 
-class Editor : private StepListObserver {
+class Editor {
 public:
     Editor(Host& host, FileSystem& fs, std::string catalogFolder);
-    ~Editor() override;
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
@@ -74,8 +76,11 @@ public:
     EditorSnapshot snapshot() const;
     void restore(EditorSnapshot snapshot);
 
-    // The script differs from what was last loaded or saved.
-    bool modified() const { return m_modified; }
+    // The script differs from what was last loaded or saved: its rows have
+    // changed since (StepList::revision()), or it was said to be modified.
+    bool modified() const { return !m_cleanRevision || *m_cleanRevision != m_steps.revision(); }
+    // False: the rows as they are now are the file's. True: they are not,
+    // whatever changes next. The host is told at once.
     void setModified(bool modified);
 
     // --- controls the user sets -----------------------------------------
@@ -84,7 +89,8 @@ public:
     void setCustomText(std::string text);
     // Sets the family text and runs cbFamilyChange, as typing would.
     void setFamilyText(std::string text);
-    // A click on a row of the step list (kNone: below the last row).
+    // A click on a row of the step list (kNone: below the last row): the
+    // title names the row at once, the refresh follows when the command ends.
     void selectRow(int row);
 
     // --- window events -------------------------------------------------
@@ -166,26 +172,19 @@ public:
     void lvScriptSelectItem();
     // Selects `row` and scrolls it into view.
     void selectAndShow(int row);
-    // Requests a refresh of the selected step at the end of the command.
+    // Requests a refresh of the selected step at the end of the command,
+    // whatever it changed.
     void requestRefresh() { m_refreshPending = true; }
 
 private:
+    bool attempt(const std::function<void()>& work);
+    void finishCommand();
+    // The selection title, when the selection changed since it was shown.
+    void titleSelection();
+    void reportModified();
     void applyParsed(ModuleImage source, ParsedScript parsed);
     void storeRecordBytes(ByteRange range);
     void takeOverLinks(const StepList& from);
-    void flushRefresh();
-
-    // StepListObserver, forwarded to the host.
-    void rowsAboutToBeInserted(int first, int last) override;
-    void rowsInserted(int first, int last) override;
-    void rowsAboutToBeRemoved(int first, int last) override;
-    void rowsRemoved(int first, int last) override;
-    void rowAboutToBeMoved(int from, int to) override;
-    void rowMoved(int from, int to) override;
-    void listAboutToBeReset() override;
-    void listReset() override;
-    void rowsChanged(int first, int last) override;
-    void selectionChanged(int previous, int current) override;
 
     Host& m_host;
     FileSystem& m_fs;
@@ -208,10 +207,16 @@ private:
     std::vector<std::string> m_familyList;
     std::vector<std::string> m_customList;
 
-    bool m_modified = false;
+    // The revision of the rows as last loaded or saved; none when no rows
+    // of this run are the file's.
+    std::optional<std::uint64_t> m_cleanRevision = 0;
+    bool m_reportedModified = false;
+    // What the title and the refresh last showed, in StepList's counters.
+    std::uint64_t m_titledSelection = 0;
+    std::uint64_t m_refreshedRow = 0;
+    std::uint64_t m_revisionAtStart = 0; // of the running command
     bool m_busy = false;
     bool m_refreshPending = false;
-    bool m_writingFromHexView = false;
 };
 
 } // namespace pst

@@ -84,12 +84,15 @@ void Editor::applyParsed(ModuleImage source, ParsedScript parsed)
     m_host.focusStepList();
     m_steps.reset(std::move(parsed.rows));
     setTitle(std::string(kAppTitle) + " - " + hex2(moduleId()));
-    if (!m_steps.empty())
+    if (!m_steps.empty()) {
         selectAndShow(parsed.currentRow);
+        titleSelection();
+    }
+    // The parse then names the script in the title.
     setTitle(std::string(kAppTitle) + " - " + m_modIdText + " - All: " + hexUpper(m_steps.size())
              + ", Cur: " + hexUpper(static_cast<std::uint64_t>(parsed.currentRow + 1))
              + ", PTM Start Time:" + FormatDuration(parsed.header.ptmStartTime));
-    m_host.hexSetHint(hexHint());
+    m_host.scriptReplaced();
 }
 
 void Editor::btReadClick()
@@ -104,7 +107,6 @@ void Editor::btReadClick()
         return;
     ParseScript(std::move(loaded));
     setModified(false);
-    m_host.relayoutColumns();
 }
 
 void Editor::btWriteClick()
@@ -114,7 +116,7 @@ void Editor::btWriteClick()
 
 bool Editor::maybeSaveChanges()
 {
-    if (!m_modified)
+    if (!modified())
         return true;
     switch (m_host.askSaveChanges()) {
     case SaveChangesAnswer::Save: return saveScript();

@@ -5,14 +5,58 @@
 
 namespace pst {
 
-namespace {
-StepListObserver kNoObserver;
+// --- telling the observers ------------------------------------------------------
+
+void StepList::afterInsert(int first, int last)
+{
+    ++m_revision;
+    m_observers.notify([&](StepListObserver& o) { o.rowsInserted(first, last); });
 }
 
-StepListObserver& StepList::notify() const
+void StepList::afterRemove(int first, int last)
 {
-    return m_observer ? *m_observer : kNoObserver;
+    ++m_revision;
+    m_observers.notify([&](StepListObserver& o) { o.rowsRemoved(first, last); });
 }
+
+void StepList::afterMove(int from, int to)
+{
+    ++m_revision;
+    ++m_selectedRowRevision;
+    m_observers.notify([&](StepListObserver& o) { o.rowMoved(from, to); });
+}
+
+void StepList::afterReset()
+{
+    ++m_revision;
+    ++m_selectedRowRevision;
+    m_observers.notify([](StepListObserver& o) { o.listReset(); });
+}
+
+void StepList::afterChange(int first, int last)
+{
+    ++m_revision;
+    if (m_selected >= first && m_selected <= last)
+        ++m_selectedRowRevision;
+    m_observers.notify([&](StepListObserver& o) { o.rowsChanged(first, last); });
+}
+
+void StepList::afterSelect(int previous)
+{
+    ++m_selectionRevision;
+    ++m_selectedRowRevision;
+    m_observers.notify([&](StepListObserver& o) { o.selectionChanged(previous, m_selected); });
+}
+
+// The selected row kept, but at a new number: the window shows the number in
+// its title, so this is a change of selection too.
+void StepList::reportSelectionMoved(int previous)
+{
+    if (m_selected != previous)
+        afterSelect(previous);
+}
+
+// --- the operations -----------------------------------------------------------------
 
 void StepList::select(int row)
 {
@@ -21,19 +65,19 @@ void StepList::select(int row)
         return;
     const int previous = m_selected;
     m_selected = next;
-    notify().selectionChanged(previous, next);
+    afterSelect(previous);
 }
 
 void StepList::insert(int pos, StepRow row)
 {
     if (pos < 0 || pos > size())
         pos = size();
-    notify().rowsAboutToBeInserted(pos, pos);
+    m_observers.notify([pos](StepListObserver& o) { o.rowsAboutToBeInserted(pos, pos); });
     m_rows.insert(m_rows.begin() + pos, std::move(row));
     const int previous = m_selected;
     if (m_selected >= pos)
         ++m_selected;
-    notify().rowsInserted(pos, pos);
+    afterInsert(pos, pos);
     reportSelectionMoved(previous);
 }
 
@@ -42,19 +86,19 @@ void StepList::remove(int i)
     if (!valid(i))
         return;
     const int previous = m_selected;
-    notify().rowsAboutToBeRemoved(i, i);
+    m_observers.notify([i](StepListObserver& o) { o.rowsAboutToBeRemoved(i, i); });
     m_rows.erase(m_rows.begin() + i);
     if (m_selected == i)
         m_selected = kNone;
     else if (m_selected > i)
         --m_selected;
-    notify().rowsRemoved(i, i);
+    afterRemove(i, i);
     reportSelectionMoved(previous);
 }
 
 void StepList::removeRows(const std::vector<bool>& remove)
 {
-    notify().listAboutToBeReset();
+    m_observers.notify([](StepListObserver& o) { o.listAboutToBeReset(); });
     std::size_t kept = 0;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         if (i < remove.size() && remove[i])
@@ -65,38 +109,30 @@ void StepList::removeRows(const std::vector<bool>& remove)
     }
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(kept), m_rows.end());
     m_selected = kNone;
-    notify().listReset();
+    afterReset();
 }
 
 void StepList::swapWithNext(int i)
 {
     if (!valid(i) || !valid(i + 1))
         return;
-    notify().rowAboutToBeMoved(i, i + 1);
+    m_observers.notify([i](StepListObserver& o) { o.rowAboutToBeMoved(i, i + 1); });
     std::swap(m_rows[static_cast<std::size_t>(i)], m_rows[static_cast<std::size_t>(i) + 1]);
     const int previous = m_selected;
     if (m_selected == i)
         m_selected = i + 1;
     else if (m_selected == i + 1)
         m_selected = i;
-    notify().rowMoved(i, i + 1);
+    afterMove(i, i + 1);
     reportSelectionMoved(previous);
-}
-
-// The selected row kept, but at a new number: the window shows the number in
-// its title, so this is a change of selection too.
-void StepList::reportSelectionMoved(int previous)
-{
-    if (m_selected != previous)
-        notify().selectionChanged(previous, m_selected);
 }
 
 void StepList::reset(std::vector<StepRow> rows)
 {
-    notify().listAboutToBeReset();
+    m_observers.notify([](StepListObserver& o) { o.listAboutToBeReset(); });
     m_rows = std::move(rows);
     m_selected = kNone;
-    notify().listReset();
+    afterReset();
 }
 
 void StepList::setCaption(int i, SharedText caption)
@@ -104,7 +140,7 @@ void StepList::setCaption(int i, SharedText caption)
     if (!valid(i))
         return;
     m_rows[static_cast<std::size_t>(i)].caption = std::move(caption);
-    notify().rowsChanged(i, i);
+    afterChange(i, i);
 }
 
 void StepList::setDescription(int i, SharedText description)
@@ -112,7 +148,7 @@ void StepList::setDescription(int i, SharedText description)
     if (!valid(i))
         return;
     m_rows[static_cast<std::size_t>(i)].description = std::move(description);
-    notify().rowsChanged(i, i);
+    afterChange(i, i);
 }
 
 void StepList::setIcon(int i, StepIcon icon)
@@ -120,7 +156,7 @@ void StepList::setIcon(int i, StepIcon icon)
     if (!valid(i))
         return;
     m_rows[static_cast<std::size_t>(i)].icon = icon;
-    notify().rowsChanged(i, i);
+    afterChange(i, i);
 }
 
 void StepList::setRecord(int i, StepRecord record)
@@ -128,7 +164,7 @@ void StepList::setRecord(int i, StepRecord record)
     if (!valid(i))
         return;
     m_rows[static_cast<std::size_t>(i)].record = std::move(record);
-    notify().rowsChanged(i, i);
+    afterChange(i, i);
 }
 
 bool StepList::writeRecord(int i, std::size_t offset, ByteView bytes)
@@ -142,7 +178,7 @@ bool StepList::writeRecord(int i, std::size_t offset, ByteView bytes)
     if (std::equal(bytes.begin(), bytes.end(), record.bytes().begin() + static_cast<std::ptrdiff_t>(offset)))
         return false;
     record.overwrite(offset, bytes);
-    notify().rowsChanged(i, i);
+    afterChange(i, i);
     return true;
 }
 
@@ -155,7 +191,7 @@ void StepList::recordsChanged(int first, int last)
     if (last >= size())
         last = size() - 1;
     if (first <= last)
-        notify().rowsChanged(first, last);
+        afterChange(first, last);
 }
 
 void StepList::FreeStepData()

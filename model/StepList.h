@@ -1,12 +1,19 @@
 #pragma once
 // The rows of the script as the editor shows them: each row owns one copy of
 // its step record, its caption (ID column), description and result icon. Row
-// 0 is step 1. Every change is reported to one observer, before and after, so
-// that a view model can mirror it row by row.
+// 0 is step 1.
+//
+// Rows change only through the operations below (insert, remove, removeRows,
+// swapWithNext, reset, the setters, writeRecord, and an edit in place told
+// with recordsChanged). Each is told to every observer, before and after, so
+// that a view model can mirror it row by row; and each moves the revision
+// counters on, which the editor compares when a command ends.
 
+#include "model/ObserverList.h"
 #include "model/SharedText.h"
 #include "model/StepRecord.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -45,7 +52,19 @@ class StepList {
 public:
     static constexpr int kNone = -1;
 
-    void setObserver(StepListObserver* observer) { m_observer = observer; }
+    // Observers are told of every change; see ObserverList.
+    void addObserver(StepListObserver* observer) { m_observers.add(observer); }
+    void removeObserver(StepListObserver* observer) { m_observers.remove(observer); }
+
+    // Counters that grow with every change of their kind, for a command to
+    // compare when it ends. revision(): the rows (their number, order,
+    // records, texts or icons). selectionRevision(): a reported change of the
+    // selection. selectedRowRevision(): what the selected row shows may have
+    // changed (the selection, the selected row's own record or texts, the
+    // order of the rows, or all of them at once).
+    std::uint64_t revision() const { return m_revision; }
+    std::uint64_t selectionRevision() const { return m_selectionRevision; }
+    std::uint64_t selectedRowRevision() const { return m_selectedRowRevision; }
 
     int size() const { return static_cast<int>(m_rows.size()); }
     bool empty() const { return m_rows.empty(); }
@@ -102,12 +121,21 @@ public:
     void FreeStepData();
 
 private:
-    StepListObserver& notify() const;
+    // Each tells the observers of a change made and moves the counters on.
+    void afterInsert(int first, int last);
+    void afterRemove(int first, int last);
+    void afterMove(int from, int to);
+    void afterReset();
+    void afterChange(int first, int last);
+    void afterSelect(int previous);
     void reportSelectionMoved(int previous);
 
     std::vector<StepRow> m_rows;
     int m_selected = kNone;
-    StepListObserver* m_observer = nullptr;
+    ObserverList<StepListObserver> m_observers;
+    std::uint64_t m_revision = 0;
+    std::uint64_t m_selectionRevision = 0;
+    std::uint64_t m_selectedRowRevision = 0;
 };
 
 // Index of the first row whose TEST_ID equals id, or -1.

@@ -59,8 +59,7 @@ TfmScript::TfmScript(WindowSetup setup, QWidget* parent)
     createMenus();
     connectControls();
     setTabOrder();
-    m_host.attach({this, m_lvScript, m_heScript, m_panel->cbFamily, m_panel->cbCustom, m_panel->edStatus}, m_model,
-                  m_editor);
+    m_host.attach({this, m_lvScript, m_heScript, m_panel->cbFamily, m_panel->cbCustom, m_panel->edStatus}, m_editor);
     setupRecovery();
 }
 
@@ -155,6 +154,7 @@ void TfmScript::connectControls()
     connect(p->cbStep, &QCheckBox::toggled, this, [this](bool checked) { m_editor.setStepChecked(checked); });
     connect(m_lvScript->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TfmScript::lvScriptSelectionChanged);
+    connect(&m_model, &StepListModel::selectedRowChanged, m_lvScript, &StepListView::showSelectedRow);
     connect(m_lvScript, &StepListView::clickedBelowRows, this,
             [this] { runCommand([this] { m_editor.selectRow(pst::StepList::kNone); }); });
 }

@@ -27,6 +27,7 @@ void TfmScript::FormShow()
     QFont bold = m_lvScript->font();
     bold.setBold(true);
     m_lvScript->setFont(bold);
+    m_host.showHexHint();
     runCommand([this] { m_editor.FormShow(); });
 }
 

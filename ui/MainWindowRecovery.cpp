@@ -20,13 +20,9 @@ void TfmScript::setupRecovery()
 {
     m_recovery = std::make_unique<RecoveryCopy>(m_editor, m_setup.recoveryFolder, m_setup.recoveryInterval);
     RecoveryCopy* copy = m_recovery.get();
-    // Every change of the rows reaches the model; the module id box is the
-    // one part of the copy outside them.
-    connect(&m_model, &QAbstractItemModel::rowsInserted, copy, &RecoveryCopy::noteChange);
-    connect(&m_model, &QAbstractItemModel::rowsRemoved, copy, &RecoveryCopy::noteChange);
-    connect(&m_model, &QAbstractItemModel::rowsMoved, copy, &RecoveryCopy::noteChange);
-    connect(&m_model, &QAbstractItemModel::modelReset, copy, &RecoveryCopy::noteChange);
-    connect(&m_model, &QAbstractItemModel::dataChanged, copy, &RecoveryCopy::noteChange);
+    // The editor tells of every command that changed the rows; the module id
+    // box is the one part of the copy outside them.
+    m_host.setChangeHandler([copy] { copy->noteChange(); });
     connect(m_panel->cbModId, &QComboBox::editTextChanged, copy, &RecoveryCopy::noteChange);
     m_host.setModifiedHandler([copy](bool modified) { copy->modifiedChanged(modified); });
     connect(copy, &RecoveryCopy::writeFailed, this,

@@ -55,6 +55,8 @@ RecoveryCopy::~RecoveryCopy()
 void RecoveryCopy::noteChange()
 {
     m_closed = false;
+    if (!m_editor.modified())
+        return; // nothing to keep: the script is the file's
     if (!m_timer.isActive())
         m_timer.start(m_interval);
 }

@@ -46,7 +46,8 @@ public:
     QString filePath() const { return m_path; }
     bool pending() const { return m_timer.isActive(); }
 
-    // Something in the script changed: a write is due within the interval.
+    // Something in the script changed: while it is modified, a write is due
+    // within the interval.
     void noteChange();
     // The script became modified, or no longer is (a load, a save): in the
     // second case the copy goes.

@@ -4,9 +4,12 @@
 #include "ui/StepColor.h"
 #include "ui/StepLinksToolTip.h"
 
-StepListModel::StepListModel(const pst::StepList& steps, QObject* parent) : QAbstractTableModel(parent), m_steps(steps)
+StepListModel::StepListModel(pst::StepList& steps, QObject* parent) : QAbstractTableModel(parent), m_steps(steps)
 {
+    m_steps.addObserver(this);
 }
+
+StepListModel::~StepListModel() { m_steps.removeObserver(this); }
 
 int StepListModel::rowCount(const QModelIndex& parent) const
 {
@@ -94,3 +97,5 @@ void StepListModel::rowsChanged(int first, int last)
 {
     emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }
+
+void StepListModel::selectionChanged(int, int current) { emit selectedRowChanged(current); }

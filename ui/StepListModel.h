@@ -5,10 +5,11 @@
 // and their target steps as its tooltip. Texts from files
 // are shown as UTF-8 when they are, else as Latin-1.
 //
-// The model learns of every change as a StepListObserver (the window's host
-// forwards the editor's notifications) and turns each into the matching
-// begin/end call: rows inserted, removed or moved one by one, dataChanged for
-// an edited row, a reset only when the whole list is replaced.
+// The model watches the StepList itself, one of its observers, and turns
+// each change into the matching begin/end call: rows inserted, removed or
+// moved one by one, dataChanged for an edited row, a reset only when the
+// whole list is replaced. The list's selection it passes on as
+// selectedRowChanged(), for the view to show.
 
 #include "model/StepList.h"
 #include "ui/StepIcons.h"
@@ -23,7 +24,9 @@ public:
     // The row's icon index (0..5, or -1 for none), in the ID column.
     static constexpr int IconIndexRole = Qt::UserRole;
 
-    explicit StepListModel(const pst::StepList& steps, QObject* parent = nullptr);
+    // Watches `steps` from now until the model goes.
+    explicit StepListModel(pst::StepList& steps, QObject* parent = nullptr);
+    ~StepListModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -41,12 +44,17 @@ public:
     void listAboutToBeReset() override;
     void listReset() override;
     void rowsChanged(int first, int last) override;
+    void selectionChanged(int previous, int current) override;
+
+signals:
+    // The list's selected row is now `row` (-1: none).
+    void selectedRowChanged(int row);
 
 private:
     QVariant displayData(const pst::StepRow& row, int column) const;
     QVariant foregroundData(const pst::StepRow& row) const;
 
-    const pst::StepList& m_steps;
+    pst::StepList& m_steps;
     StepIcons m_icons;
     bool m_moving = false;
 };

@@ -35,10 +35,9 @@ std::optional<std::string> toCorePath(const std::optional<QString>& path)
 
 WindowHost::WindowHost(WindowPrompts& prompts) : m_prompts(prompts) {}
 
-void WindowHost::attach(const WindowWidgets& widgets, pst::StepListObserver& rows, const pst::Editor& editor)
+void WindowHost::attach(const WindowWidgets& widgets, const pst::Editor& editor)
 {
     m_widgets = widgets;
-    m_rows = &rows;
     m_editor = &editor;
 }
 
@@ -116,32 +115,28 @@ void WindowHost::scrollToRow(int row)
         m_widgets.list->scrollTo(model->index(row, 0));
 }
 
-void WindowHost::relayoutColumns() { m_widgets.list->relayoutColumns(); }
-
 void WindowHost::modifiedChanged(bool modified)
 {
     if (m_modifiedHandler)
         m_modifiedHandler(modified);
 }
 
-// --- hex view -----------------------------------------------------------------
-
-void WindowHost::hexSetHint(const std::string& hint)
+void WindowHost::scriptChanged()
 {
-    m_widgets.hex->setHint(toDisplay(hint));
-    m_widgets.hex->setFieldMap(stepFieldMap(pst::errorCodeOffset(m_editor->layout())));
+    if (m_changeHandler)
+        m_changeHandler();
 }
 
-// --- rows -----------------------------------------------------------------------
+// The hex view's hint and field names follow the layout of the new script;
+// the list lays out its columns anew.
+void WindowHost::scriptReplaced()
+{
+    showHexHint();
+    m_widgets.list->relayoutColumns();
+}
 
-void WindowHost::rowsAboutToBeInserted(int first, int last) { m_rows->rowsAboutToBeInserted(first, last); }
-void WindowHost::rowsInserted(int first, int last) { m_rows->rowsInserted(first, last); }
-void WindowHost::rowsAboutToBeRemoved(int first, int last) { m_rows->rowsAboutToBeRemoved(first, last); }
-void WindowHost::rowsRemoved(int first, int last) { m_rows->rowsRemoved(first, last); }
-void WindowHost::rowAboutToBeMoved(int from, int to) { m_rows->rowAboutToBeMoved(from, to); }
-void WindowHost::rowMoved(int from, int to) { m_rows->rowMoved(from, to); }
-void WindowHost::listAboutToBeReset() { m_rows->listAboutToBeReset(); }
-void WindowHost::listReset() { m_rows->listReset(); }
-void WindowHost::rowsChanged(int first, int last) { m_rows->rowsChanged(first, last); }
-
-void WindowHost::selectionChanged(int, int current) { m_widgets.list->showSelectedRow(current); }
+void WindowHost::showHexHint()
+{
+    m_widgets.hex->setHint(toDisplay(m_editor->hexHint()));
+    m_widgets.hex->setFieldMap(stepFieldMap(pst::errorCodeOffset(m_editor->layout())));
+}

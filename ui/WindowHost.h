@@ -1,8 +1,10 @@
 #pragma once
 // The editor's host in the window: the core's notifications become widget
-// updates (title, status line, combo boxes, hex view, step list rows), its
-// questions go to the window's prompts, and its long loops let the window
-// repaint without taking user input, so no command starts inside another.
+// updates (title, status line, combo boxes, the hex view's hint, the step
+// list's columns), its questions go to the window's prompts, and its long
+// loops let the window repaint without taking user input, so no command
+// starts inside another. The rows, the selection and the hex view's bytes
+// the views take from the core themselves.
 
 #include "model/Host.h"
 #include "ui/WindowPrompts.h"
@@ -40,8 +42,8 @@ public:
 
     explicit WindowHost(WindowPrompts& prompts);
 
-    // Called once the widgets, the row model and the editor exist.
-    void attach(const WindowWidgets& widgets, pst::StepListObserver& rows, const pst::Editor& editor);
+    // Called once the widgets and the editor exist.
+    void attach(const WindowWidgets& widgets, const pst::Editor& editor);
 
     // The next open dialog of Load is answered with `path` without showing
     // it (the file named on the command line); cleared after one use.
@@ -68,34 +70,24 @@ public:
     void customListChanged(const std::vector<std::string>& names) override;
     void focusStepList() override;
     void scrollToRow(int row) override;
-    void relayoutColumns() override;
     void modifiedChanged(bool modified) override;
+    void scriptChanged() override;
+    void scriptReplaced() override;
+    // The hex view's hint and field names for the layout in force.
+    void showHexHint();
     // Told whenever the script becomes modified or no longer is.
     void setModifiedHandler(std::function<void(bool)> handler) { m_modifiedHandler = std::move(handler); }
-
-    // Hex view.
-    void hexSetHint(const std::string& hint) override;
-
-    // Rows, forwarded to the model; the selection to the view.
-    void rowsAboutToBeInserted(int first, int last) override;
-    void rowsInserted(int first, int last) override;
-    void rowsAboutToBeRemoved(int first, int last) override;
-    void rowsRemoved(int first, int last) override;
-    void rowAboutToBeMoved(int from, int to) override;
-    void rowMoved(int from, int to) override;
-    void listAboutToBeReset() override;
-    void listReset() override;
-    void rowsChanged(int first, int last) override;
-    void selectionChanged(int previous, int current) override;
+    // Told whenever a command changed the rows.
+    void setChangeHandler(std::function<void()> handler) { m_changeHandler = std::move(handler); }
 
 private:
     FileDialogRequest fileRequest(const pst::DialogRequest& request) const;
 
     WindowPrompts& m_prompts;
     WindowWidgets m_widgets;
-    pst::StepListObserver* m_rows = nullptr;
     const pst::Editor* m_editor = nullptr;
     std::optional<std::string> m_nextLoad;
     QString m_resourcePrefix = QString::fromLatin1(kResourcePrefix);
     std::function<void(bool)> m_modifiedHandler;
+    std::function<void()> m_changeHandler;
 };

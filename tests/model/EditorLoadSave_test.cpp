@@ -256,7 +256,7 @@ TEST_F(EditorLoadSave, TheStatusLineShowsTheErrorTextAtTheLayoutsOffset)
         ASSERT_TRUE(editor.run([] {}));
         EXPECT_EQ(host.status, "Seek failed");
     }
-    EXPECT_EQ(host.hint.substr(host.hint.rfind('\n') + 1), "Offset 54 - Error Code");
+    EXPECT_EQ(editor.hexHint().substr(editor.hexHint().rfind('\n') + 1), "Offset 54 - Error Code");
 }
 
 // Damaged modules in every layout: each gives its rows or its error, and an

@@ -159,6 +159,27 @@ TEST_F(EditorModified, HexViewEditsMarkItOnlyWhenBytesChange)
     EXPECT_TRUE(editor.modified()); // selection alone does not clear it
 }
 
+// The host hears of the mark when it changes, and of every command that
+// changed the rows, once, when the command ends.
+TEST_F(EditorModified, TheHostIsToldOncePerCommand)
+{
+    host.modifiedReports.clear();
+    host.scriptChanges = 0;
+    ASSERT_TRUE(editor.run([&] { editor.selectRow(2); }));
+    EXPECT_EQ(host.scriptChanges, 0);
+    ASSERT_TRUE(editor.run([&] {
+        editor.miInsertClick();
+        editor.miInsertClick();
+    }));
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    EXPECT_EQ(host.modifiedReports, (std::vector<bool>{true}));
+    EXPECT_EQ(host.scriptChanges, 2);
+    host.saveAnswers.push_back("/out/a.rpm");
+    ASSERT_TRUE(run(&Editor::btWriteClick));
+    EXPECT_EQ(host.modifiedReports, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.scriptChanges, 3); // the END rule took over the links
+}
+
 TEST_F(EditorModified, SavingTheFileClearsItCancellingDoesNot)
 {
     ASSERT_TRUE(run(&Editor::miInsertClick));

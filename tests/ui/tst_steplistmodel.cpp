@@ -37,11 +37,7 @@ std::vector<StepRow> rows(int n)
 
 // A list wired to its model with Qt's tester watching, as the window has it.
 struct Fixture {
-    Fixture()
-    {
-        steps.setObserver(&model);
-        steps.reset(rows(4));
-    }
+    Fixture() { steps.reset(rows(4)); }
     QString text(int r, int column = StepListModel::IdColumn) const
     {
         return model.data(model.index(r, column)).toString();
