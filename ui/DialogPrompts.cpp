@@ -12,8 +12,6 @@ namespace {
 QString title() { return qtText(pst::kAppTitle); }
 } // namespace
 
-DialogPrompts::DialogPrompts(QWidget* parent) : m_parent(parent) {}
-
 DialogPrompts::~DialogPrompts()
 {
     delete m_open;

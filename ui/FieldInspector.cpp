@@ -92,16 +92,13 @@ bool FieldInspector::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void FieldInspector::detach()
-{
-    m_detached = true;
-    disconnect(&m_hex, nullptr, this, nullptr);
-    m_model->setWriter({});
-}
+// An editor still open when the inspector goes (the window destroyed
+// without a close) writes nothing as it is torn down.
+FieldInspector::~FieldInspector() { m_model->setWriter({}); }
 
 void FieldInspector::refresh()
 {
-    if (isHidden() || m_detached)
+    if (isHidden())
         return;
     const pst::StepList& steps = m_editor.steps();
     const int sel = steps.selected();
@@ -155,7 +152,7 @@ void FieldInspector::fieldChosen(int row)
 bool FieldInspector::writeField(int row, const QString& text, pst::FieldBase base)
 {
     const pst::StepFieldInfo* field = m_model->field(row);
-    if (m_detached || !field || !field->editable())
+    if (!field || !field->editable())
         return false;
     const pst::FieldValue typed = pst::parseFieldValue(text.toStdString(), field->width, base);
     if (!typed.ok) {

@@ -14,8 +14,8 @@
 // While hidden it does no work; it decodes again when shown. A value still
 // being typed when the window is asked to close is written first, so that
 // whatever the close does (store, ask) sees it; one being typed when another
-// step comes to be shown (a dropped module) is dropped, never written into
-// that step.
+// step comes to be shown (a dropped module), or when the inspector goes
+// without a close, is dropped, never written.
 
 #include "model/FieldValue.h"
 
@@ -43,6 +43,7 @@ public:
     // `stepList` is the step list view: its rows and its selection.
     FieldInspector(pst::Editor& editor, CommandRunner run, HexView& hex, QAbstractItemView& stepList,
                    QWidget* parent = nullptr);
+    ~FieldInspector() override;
 
     FieldTableModel& model() const { return *m_model; }
     FieldTableView* table() const { return m_table; }
@@ -57,11 +58,6 @@ public:
     // shown, when the text is refused; true when taken (a value equal to the
     // field's writes nothing and adds no undo step).
     bool writeField(int row, const QString& text, pst::FieldBase base);
-
-    // Cuts the inspector off from the editor state and the hex view, for a
-    // window going away without having been closed: an editor still open
-    // then writes nothing as it is torn down.
-    void detach();
 
 public slots:
     // Decodes the shown bytes again (nothing while hidden).
@@ -87,5 +83,4 @@ private:
     int m_shownStep = -1;
     bool m_stepsReplaced = false;
     bool m_watchingWindow = false;
-    bool m_detached = false;
 };

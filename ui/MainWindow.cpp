@@ -1,81 +1,47 @@
 #include "ui/MainWindow.h"
 
-#include "catalogs/CatalogFolder.h"
-#include "model/FileSystem.h"
 #include "ui/BottomPanel.h"
-#include "ui/DialogPrompts.h"
+#include "ui/ComboText.h"
 #include "ui/DisplayText.h"
 #include "ui/FieldInspector.h"
 #include "ui/FieldInspectorToggle.h"
 #include "ui/FieldTableView.h"
 #include "ui/Fonts.h"
 #include "ui/HexView.h"
-#include "ui/RecoveryCopy.h"
 #include "ui/Resources.h"
 #include "ui/SplitterBar.h"
+#include "ui/StepFieldMap.h"
 #include "ui/StepListView.h"
 #include "ui/SvgIcon.h"
 
-#include <QtCore/QCoreApplication>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QSplitter>
 #include <QtWidgets/QVBoxLayout>
 
-namespace {
-// Fills in what the caller left open with the running program's parts.
-WindowSetup withDefaults(WindowSetup setup, QWidget* window)
-{
-    if (!setup.fileSystem)
-        setup.fileSystem = &pst::realFileSystem();
-    if (setup.catalogFolder.empty())
-        setup.catalogFolder =
-            pst::CatalogFolderFor(*setup.fileSystem, pathFromDisplay(QCoreApplication::applicationDirPath()));
-    if (!setup.prompts)
-        setup.prompts = std::make_unique<DialogPrompts>(window);
-    if (!setup.settings)
-        setup.settings = WindowPlacement::programSettings();
-    if (setup.recoveryFolder.isEmpty())
-        setup.recoveryFolder = RecoveryCopy::defaultFolder();
-    return setup;
-}
-} // namespace
-
-TfmScript::TfmScript(WindowSetup setup, QWidget* parent)
-    : QWidget(parent),
-      m_setup(withDefaults(std::move(setup), this)),
-      m_host(*m_setup.prompts),
-      m_editor(m_host, *m_setup.fileSystem, m_setup.catalogFolder),
-      m_model(m_editor.steps()),
-      m_hexSource(m_editor, [this](const std::function<void()>& command) { return runCommand(command); }),
-      m_placement(m_setup.settings)
+TfmScript::TfmScript(EditorSession& session, QWidget* parent)
+    : QWidget(parent), m_session(session), m_placement(session.setup().settings)
 {
     initResources();
+    m_session.prompts().setDialogParent(this);
     setupWindow();
     createControls();
     createMenus();
     connectControls();
+    followEditor();
     setTabOrder();
-    m_host.attach({this, m_lvScript, m_heScript, m_panel->cbFamily, m_panel->cbCustom, m_panel->edStatus}, m_editor);
-    setupRecovery();
 }
 
+// A window that goes away without having been closed still keeps its place.
+// The state it shows outlives it: nothing else is to be undone here.
 TfmScript::~TfmScript()
 {
-    // A window that goes away without having been closed still keeps its place.
     if (m_placement.wasRestored() && !m_placement.wasSaved())
         savePlacement(true);
-    // The editor state goes before the widgets: nothing they do while they
-    // are torn down (an open field editor writing its value) may reach it.
-    if (FieldInspector* inspector = m_inspectorToggle->builtInspector())
-        inspector->detach();
-    // The step list goes while its model (a member) still exists; taking the
-    // model from it first would lay out its header once more for nothing.
-    delete m_lvScript;
-    m_lvScript = nullptr;
 }
 
 FieldInspector* TfmScript::fieldInspector() { return &m_inspectorToggle->inspector(); }
@@ -98,10 +64,10 @@ void TfmScript::createControls()
 {
     m_lvScript = new StepListView(this);
     m_lvScript->setObjectName(QStringLiteral("lvScript"));
-    m_lvScript->setModel(&m_model);
+    m_lvScript->setModel(&m_session.stepModel());
     m_heScript = new HexView(this);
     m_heScript->setObjectName(QStringLiteral("heScript"));
-    m_heScript->setSource(&m_hexSource);
+    m_heScript->setSource(&m_session.hexSource());
     m_heScript->setFixedHeight(kHexViewHeight);
     m_panel = new BottomPanel(this);
 
@@ -128,12 +94,12 @@ QSplitter* TfmScript::createSplitter()
     splitter->setStretchFactor(0, 1);
     const auto buildInspector = [this, splitter] {
         auto* inspector = new FieldInspector(
-            m_editor, [this](const std::function<void()>& command) { return runCommand(command); }, *m_heScript,
+            editor(), [this](const std::function<void()>& command) { return runCommand(command); }, *m_heScript,
             *m_lvScript, splitter);
         QWidget::setTabOrder(m_heScript, inspector->table());
         return inspector;
     };
-    m_inspectorToggle = new FieldInspectorToggle(*this, *splitter, buildInspector, m_setup.settings);
+    m_inspectorToggle = new FieldInspectorToggle(*this, *splitter, buildInspector, m_session.setup().settings);
     m_panel->btFields->setDefaultAction(m_inspectorToggle->action());
     return splitter;
 }
@@ -150,13 +116,45 @@ void TfmScript::connectControls()
     connect(p->cbFamily, &QComboBox::editTextChanged, this, &TfmScript::cbFamilyChange);
     connect(p->cbCustom, &QComboBox::editTextChanged, this, &TfmScript::cbCustomChange);
     connect(p->cbModId, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { m_editor.setModIdText(text.toStdString()); });
-    connect(p->cbStep, &QCheckBox::toggled, this, [this](bool checked) { m_editor.setStepChecked(checked); });
+            [this](const QString& text) { editor().setModIdText(text.toStdString()); });
+    // The module id box is the one part of the recovery copy outside the rows.
+    connect(p->cbModId, &QComboBox::editTextChanged, &recoveryCopy(), &RecoveryCopy::noteChange);
+    connect(p->cbStep, &QCheckBox::toggled, this, [this](bool checked) { editor().setStepChecked(checked); });
     connect(m_lvScript->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TfmScript::lvScriptSelectionChanged);
-    connect(&m_model, &StepListModel::selectedRowChanged, m_lvScript, &StepListView::showSelectedRow);
     connect(m_lvScript, &StepListView::clickedBelowRows, this,
-            [this] { runCommand([this] { m_editor.selectRow(pst::StepList::kNone); }); });
+            [this] { runCommand([this] { editor().selectRow(pst::StepList::kNone); }); });
+}
+
+// The widgets follow the editor's state: the session's host and models tell
+// of every change, and each connection ends with its widget.
+void TfmScript::followEditor()
+{
+    WindowHost& h = host();
+    BottomPanel* p = m_panel;
+    connect(&h, &WindowHost::titleTextChanged, this, &QWidget::setWindowTitle);
+    connect(&h, &WindowHost::statusTextChanged, p->edStatus, &QLineEdit::setText);
+    connect(&h, &WindowHost::customBoxTextChanged, p->cbCustom, [p](const QString& t) { setComboText(p->cbCustom, t); });
+    connect(&h, &WindowHost::familyBoxTextChanged, p->cbFamily, [p](const QString& t) { setComboText(p->cbFamily, t); });
+    connect(&h, &WindowHost::familyBoxItemsChanged, p->cbFamily,
+            [p](const QStringList& names) { setComboItems(p->cbFamily, names); });
+    connect(&h, &WindowHost::customBoxItemsChanged, p->cbCustom,
+            [p](const QStringList& names) { setComboItems(p->cbCustom, names); });
+    connect(&h, &WindowHost::stepListFocusRequested, m_lvScript, [this] { m_lvScript->setFocus(Qt::OtherFocusReason); });
+    connect(&h, &WindowHost::rowScrollRequested, m_lvScript,
+            [this](int row) { m_lvScript->scrollTo(stepModel().index(row, 0)); });
+    connect(&h, &WindowHost::newScript, this, [this] {
+        showHexHint();
+        m_lvScript->relayoutColumns();
+    });
+    connect(&stepModel(), &StepListModel::selectedRowChanged, m_lvScript, &StepListView::showSelectedRow);
+    connect(&m_session, &EditorSession::commandEnded, this, &TfmScript::commandEnded);
+}
+
+void TfmScript::showHexHint()
+{
+    m_heScript->setHint(toDisplay(editor().hexHint()));
+    m_heScript->setFieldMap(stepFieldMap(pst::errorCodeOffset(editor().layout())));
 }
 
 // Panel first, then the step list and the hex view.
@@ -172,55 +170,55 @@ void TfmScript::setTabOrder()
 
 bool TfmScript::runCommand(const std::function<void()>& command)
 {
-    const bool ok = m_editor.run(command);
-    syncSelection();
-    if (m_closeRequested && !m_editor.busy()) {
-        m_closeRequested = false;
-        close();
-    }
-    return ok;
+    return m_session.run(command);
 }
 
 void TfmScript::runEditor(void (pst::Editor::*command)())
 {
-    runCommand([this, command] { (m_editor.*command)(); });
+    runCommand([this, command] { (editor().*command)(); });
 }
 
 void TfmScript::runConverter(void (*command)(pst::Editor&))
 {
-    runCommand([this, command] { command(m_editor); });
+    runCommand([this, command] { command(editor()); });
 }
 
-// The view shows the editor's selection, whatever the view did meanwhile.
-void TfmScript::syncSelection()
+// After every command, whoever ran it: the view shows the editor's
+// selection, whatever the view did meanwhile, and a close asked for while
+// the command ran comes now.
+void TfmScript::commandEnded()
 {
-    if (m_lvScript->selectedRow() != m_editor.steps().selected())
-        m_lvScript->showSelectedRow(m_editor.steps().selected());
+    if (m_lvScript->selectedRow() != editor().steps().selected())
+        m_lvScript->showSelectedRow(editor().steps().selected());
+    if (m_closeRequested && !editor().busy()) {
+        m_closeRequested = false;
+        close();
+    }
 }
 
 // --- the controls' own events ----------------------------------------------------------
 
 void TfmScript::cbFamilyChange(const QString& text)
 {
-    runCommand([this, text] { m_editor.setFamilyText(fromDisplay(text, m_editor.familyList())); });
+    runCommand([this, text] { editor().setFamilyText(fromDisplay(text, editor().familyList())); });
 }
 
 // Choosing or typing a custom test only sets the text that "Write to INI
 // current Test" writes.
 void TfmScript::cbCustomChange(const QString& text)
 {
-    std::vector<std::string> known = m_editor.customList();
-    known.push_back(m_editor.customText());
-    m_editor.setCustomText(fromDisplay(text, known));
+    std::vector<std::string> known = editor().customList();
+    known.push_back(editor().customText());
+    editor().setCustomText(fromDisplay(text, known));
 }
 
 // A row chosen with the mouse or the keys: the editor selects it. Changes
 // the editor makes itself arrive here too and are left alone.
 void TfmScript::lvScriptSelectionChanged()
 {
-    if (m_editor.busy())
+    if (editor().busy())
         return;
     const int row = m_lvScript->selectedRow();
-    if (row != m_editor.steps().selected())
-        runCommand([this, row] { m_editor.selectRow(row); });
+    if (row != editor().steps().selected())
+        runCommand([this, row] { editor().selectRow(row); });
 }

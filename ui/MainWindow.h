@@ -2,21 +2,17 @@
 // The editor's one window, fmScript of class TfmScript, "Self Scan Script":
 // the step list, the hex view of the selected step (190 pixels), the bottom
 // panel of controls (97 pixels) and the bar below it; on demand the field
-// inspector to the right of the step list and the hex view. It owns the editor
-// state and hosts it; every button, menu item and drop runs one editor
-// command, one at a time.
+// inspector to the right of the step list and the hex view. It is a view of
+// an EditorSession, which holds the state and outlives the widgets; every
+// button, menu item and drop runs one editor command through it, one at a
+// time.
 
-#include "model/Editor.h"
-#include "ui/RecordBytesSource.h"
-#include "ui/StepListModel.h"
-#include "ui/WindowHost.h"
+#include "ui/EditorSession.h"
 #include "ui/WindowPlacement.h"
 
 #include <QtWidgets/QWidget>
 
-#include <chrono>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,31 +22,8 @@ class FieldInspectorToggle;
 class HexView;
 class QMenu;
 class QSplitter;
-class RecoveryCopy;
 class RecoveryLeftover;
 class StepListView;
-
-namespace pst {
-class FileSystem;
-}
-
-// What the window takes from outside; every part has a default for the
-// running program, and tests replace them.
-struct WindowSetup {
-    // Folder of ModDescr.ini, Errors.ini and SCRIPTS.INI (default: the
-    // program's own folder, or the installed catalogs folder).
-    std::string catalogFolder;
-    // Default: the real file system.
-    pst::FileSystem* fileSystem = nullptr;
-    // Default: real dialogs and message boxes.
-    std::unique_ptr<WindowPrompts> prompts;
-    // Default: the program's native per-user settings.
-    WindowPlacement::SettingsFactory settings;
-    // Where the recovery copy of an edited script is kept (default: the
-    // per-user data folder), and how long after a change it is written.
-    QString recoveryFolder;
-    std::chrono::milliseconds recoveryInterval{10000};
-};
 
 class TfmScript : public QWidget {
     Q_OBJECT
@@ -60,12 +33,14 @@ public:
     static constexpr QSize kMinimumSize{550, 400};
     static constexpr int kHexViewHeight = 190;
 
-    explicit TfmScript(WindowSetup setup = {}, QWidget* parent = nullptr);
+    // The session must outlive the window.
+    explicit TfmScript(EditorSession& session, QWidget* parent = nullptr);
     ~TfmScript() override;
 
-    pst::Editor& editor() { return m_editor; }
-    WindowHost& host() { return m_host; }
-    StepListModel& stepModel() { return m_model; }
+    EditorSession& session() { return m_session; }
+    pst::Editor& editor() { return m_session.editor(); }
+    WindowHost& host() { return m_session.host(); }
+    StepListModel& stepModel() { return m_session.stepModel(); }
     StepListView* lvScript() const { return m_lvScript; }
     HexView* heScript() const { return m_heScript; }
     BottomPanel* panel() const { return m_panel; }
@@ -83,7 +58,7 @@ public:
     // At start: offers the scripts that editors which ended without closing
     // their window left unsaved, newest first, until one is restored.
     void offerRecovery();
-    RecoveryCopy& recoveryCopy() { return *m_recovery; }
+    RecoveryCopy& recoveryCopy() { return m_session.recoveryCopy(); }
 
 public slots:
     // Load and Save, the move buttons, the custom tests.
@@ -128,13 +103,17 @@ private:
     QMenu* createScriptMenu();
     QMenu* createHexMenu();
     void connectControls();
+    void followEditor();
     void setTabOrder();
 
     // Running commands: one at a time, the view's selection mirrored after.
     bool runCommand(const std::function<void()>& command);
     void runEditor(void (pst::Editor::*command)());
     void runConverter(void (*command)(pst::Editor&));
-    void syncSelection();
+    void commandEnded();
+
+    // The new script's layout: the hex view's hint and field names.
+    void showHexHint();
 
     // The controls' own events.
     void cbFamilyChange(const QString& text);
@@ -150,19 +129,13 @@ private:
     void answerDrag(QDragMoveEvent& event) const;
 
     // Never losing an edit (MainWindowRecovery.cpp).
-    void setupRecovery();
     // Asks about unsaved edits before the window closes or a restored script
     // takes their place; true when they were saved or discarded, or none.
     bool mayReplaceScript();
     bool offerLeftover(RecoveryLeftover& leftover);
 
-    WindowSetup m_setup;
-    WindowHost m_host;
-    pst::Editor m_editor;
-    StepListModel m_model;
-    RecordBytesSource m_hexSource;
+    EditorSession& m_session;
     WindowPlacement m_placement;
-    std::unique_ptr<RecoveryCopy> m_recovery;
 
     StepListView* m_lvScript = nullptr;
     HexView* m_heScript = nullptr;

@@ -41,12 +41,12 @@ void TfmScript::Past1Click() { m_heScript->paste(); }
 
 void TfmScript::loadFile(const QString& path)
 {
-    m_host.answerNextLoad(pathFromDisplay(path));
+    host().answerNextLoad(pathFromDisplay(path));
     btReadClick();
-    m_host.clearNextLoad();
+    host().clearNextLoad();
 }
 
 void TfmScript::WMDropFiles(const std::vector<std::string>& paths)
 {
-    runCommand([this, &paths] { m_editor.WMDropFiles(paths); });
+    runCommand([this, &paths] { editor().WMDropFiles(paths); });
 }

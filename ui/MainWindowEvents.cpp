@@ -27,8 +27,8 @@ void TfmScript::FormShow()
     QFont bold = m_lvScript->font();
     bold.setBold(true);
     m_lvScript->setFont(bold);
-    m_host.showHexHint();
-    runCommand([this] { m_editor.FormShow(); });
+    showHexHint();
+    runCommand([this] { editor().FormShow(); });
 }
 
 void TfmScript::restorePlacement()
@@ -45,7 +45,7 @@ void TfmScript::restorePlacement()
     if (restored.minimizeApp)
         QTimer::singleShot(0, this, &QWidget::showMinimized);
     if (restored.error)
-        QTimer::singleShot(0, this, [this, text = *restored.error] { m_host.showError(text.toStdString()); });
+        QTimer::singleShot(0, this, [this, text = *restored.error] { host().showError(text.toStdString()); });
 }
 
 void TfmScript::savePlacement(bool destroying)
@@ -54,7 +54,7 @@ void TfmScript::savePlacement(bool destroying)
     if (!error)
         error = m_inspectorToggle->save();
     if (error)
-        m_host.showError(error->toStdString());
+        host().showError(error->toStdString());
 }
 
 // A close asked for while a command runs (its loop lets the window manager's
@@ -62,7 +62,7 @@ void TfmScript::savePlacement(bool destroying)
 // about first; the window stays open unless they were saved or discarded.
 void TfmScript::closeEvent(QCloseEvent* event)
 {
-    if (m_editor.busy()) {
+    if (editor().busy()) {
         m_closeRequested = true;
         event->ignore();
         return;
@@ -73,7 +73,7 @@ void TfmScript::closeEvent(QCloseEvent* event)
     }
     if (m_placement.wasRestored())
         savePlacement(false);
-    m_recovery->closeCleanly();
+    recoveryCopy().closeCleanly();
     event->accept();
 }
 
@@ -82,7 +82,7 @@ void TfmScript::closeEvent(QCloseEvent* event)
 // entered before the command started is refused at its next move.
 bool TfmScript::takesDrop(const QDropEvent& event) const
 {
-    return !m_editor.busy() && !droppedPaths(*event.mimeData()).empty();
+    return !m_session.editor().busy() && !droppedPaths(*event.mimeData()).empty();
 }
 
 void TfmScript::answerDrag(QDragMoveEvent& event) const

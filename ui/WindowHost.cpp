@@ -1,19 +1,11 @@
 #include "ui/WindowHost.h"
 
-#include "model/Editor.h"
-#include "model/StepRecord.h"
-#include "ui/ComboText.h"
 #include "ui/DisplayText.h"
 #include "ui/FileFilter.h"
-#include "ui/HexView.h"
-#include "ui/StepFieldMap.h"
-#include "ui/StepListView.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 #include <QtGui/QGuiApplication>
-#include <QtWidgets/QComboBox>
-#include <QtWidgets/QLineEdit>
 
 namespace {
 QStringList displayList(const std::vector<std::string>& names)
@@ -33,13 +25,7 @@ std::optional<std::string> toCorePath(const std::optional<QString>& path)
 }
 } // namespace
 
-WindowHost::WindowHost(WindowPrompts& prompts) : m_prompts(prompts) {}
-
-void WindowHost::attach(const WindowWidgets& widgets, const pst::Editor& editor)
-{
-    m_widgets = widgets;
-    m_editor = &editor;
-}
+WindowHost::WindowHost(WindowPrompts& prompts, QObject* parent) : QObject(parent), m_prompts(prompts) {}
 
 // --- dialogs and messages --------------------------------------------------------
 
@@ -87,56 +73,26 @@ std::optional<pst::Bytes> WindowHost::findResource(std::string_view name)
     return pst::Bytes(bytes.begin(), bytes.end());
 }
 
-// --- controls -----------------------------------------------------------------
+// --- notifications ------------------------------------------------------------
 
-void WindowHost::titleChanged(const std::string& title) { m_widgets.window->setWindowTitle(toDisplay(title)); }
+void WindowHost::titleChanged(const std::string& title) { emit titleTextChanged(toDisplay(title)); }
 
-void WindowHost::statusChanged(const std::string& text) { m_widgets.status->setText(toDisplay(text)); }
+void WindowHost::statusChanged(const std::string& text) { emit statusTextChanged(toDisplay(text)); }
 
-void WindowHost::customTextChanged(const std::string& text) { setComboText(m_widgets.custom, toDisplay(text)); }
+void WindowHost::customTextChanged(const std::string& text) { emit customBoxTextChanged(toDisplay(text)); }
 
-void WindowHost::familyTextChanged(const std::string& text) { setComboText(m_widgets.family, toDisplay(text)); }
+void WindowHost::familyTextChanged(const std::string& text) { emit familyBoxTextChanged(toDisplay(text)); }
 
-void WindowHost::familyListChanged(const std::vector<std::string>& names)
-{
-    setComboItems(m_widgets.family, displayList(names));
-}
+void WindowHost::familyListChanged(const std::vector<std::string>& names) { emit familyBoxItemsChanged(displayList(names)); }
 
-void WindowHost::customListChanged(const std::vector<std::string>& names)
-{
-    setComboItems(m_widgets.custom, displayList(names));
-}
+void WindowHost::customListChanged(const std::vector<std::string>& names) { emit customBoxItemsChanged(displayList(names)); }
 
-void WindowHost::focusStepList() { m_widgets.list->setFocus(Qt::OtherFocusReason); }
+void WindowHost::focusStepList() { emit stepListFocusRequested(); }
 
-void WindowHost::scrollToRow(int row)
-{
-    if (QAbstractItemModel* model = m_widgets.list->model())
-        m_widgets.list->scrollTo(model->index(row, 0));
-}
+void WindowHost::scrollToRow(int row) { emit rowScrollRequested(row); }
 
-void WindowHost::modifiedChanged(bool modified)
-{
-    if (m_modifiedHandler)
-        m_modifiedHandler(modified);
-}
+void WindowHost::modifiedChanged(bool modified) { emit modifiedMarkChanged(modified); }
 
-void WindowHost::scriptChanged()
-{
-    if (m_changeHandler)
-        m_changeHandler();
-}
+void WindowHost::scriptReplaced() { emit newScript(); }
 
-// The hex view's hint and field names follow the layout of the new script;
-// the list lays out its columns anew.
-void WindowHost::scriptReplaced()
-{
-    showHexHint();
-    m_widgets.list->relayoutColumns();
-}
-
-void WindowHost::showHexHint()
-{
-    m_widgets.hex->setHint(toDisplay(m_editor->hexHint()));
-    m_widgets.hex->setFieldMap(stepFieldMap(pst::errorCodeOffset(m_editor->layout())));
-}
+void WindowHost::scriptChanged() { emit scriptEdited(); }

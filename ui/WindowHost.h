@@ -1,49 +1,30 @@
 #pragma once
-// The editor's host in the window: the core's notifications become widget
-// updates (title, status line, combo boxes, the hex view's hint, the step
-// list's columns), its questions go to the window's prompts, and its long
-// loops let the window repaint without taking user input, so no command
-// starts inside another. The rows, the selection and the hex view's bytes
-// the views take from the core themselves.
+// The editor's host in the window. Its questions go to the window's prompts;
+// its long loops let the window repaint without taking user input, so no
+// command starts inside another; and its notifications become signals that
+// the window's widgets follow (title, status line, combo boxes, the hex
+// view's hint, the step list's columns). The rows, the selection and the
+// hex view's bytes the views take from the core themselves. The host knows
+// no widget, so it may outlive them.
 
 #include "model/Host.h"
 #include "ui/WindowPrompts.h"
 
+#include <QtCore/QObject>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 
-#include <functional>
 #include <optional>
 #include <string>
 
-class HexView;
-class QComboBox;
-class QLineEdit;
-class QWidget;
-class StepListView;
+class WindowHost final : public QObject, public pst::Host {
+    Q_OBJECT
 
-namespace pst {
-class Editor;
-}
-
-// The widgets the host keeps up to date.
-struct WindowWidgets {
-    QWidget* window = nullptr;
-    StepListView* list = nullptr;
-    HexView* hex = nullptr;
-    QComboBox* family = nullptr;
-    QComboBox* custom = nullptr;
-    QLineEdit* status = nullptr;
-};
-
-class WindowHost final : public pst::Host {
 public:
     // Where the program's resources are found by name (":/" + "ID0028").
     static constexpr char kResourcePrefix[] = ":/";
 
-    explicit WindowHost(WindowPrompts& prompts);
-
-    // Called once the widgets and the editor exist.
-    void attach(const WindowWidgets& widgets, const pst::Editor& editor);
+    explicit WindowHost(WindowPrompts& prompts, QObject* parent = nullptr);
 
     // The next open dialog of Load is answered with `path` without showing
     // it (the file named on the command line); cleared after one use.
@@ -61,7 +42,24 @@ public:
     void pumpMessages() override;
     std::optional<pst::Bytes> findResource(std::string_view name) override;
 
-    // Controls.
+signals:
+    void titleTextChanged(const QString& title);
+    void statusTextChanged(const QString& text);
+    void customBoxTextChanged(const QString& text);
+    void familyBoxTextChanged(const QString& text);
+    void familyBoxItemsChanged(const QStringList& names);
+    void customBoxItemsChanged(const QStringList& names);
+    void stepListFocusRequested();
+    void rowScrollRequested(int row);
+    void modifiedMarkChanged(bool modified);
+    // A new script (a parse, a restored copy): the hex view's hint and field
+    // names follow its layout, the list lays out its columns anew.
+    void newScript();
+    // A command changed the rows.
+    void scriptEdited();
+
+private:
+    // The editor's notifications, as the signals above.
     void titleChanged(const std::string& title) override;
     void statusChanged(const std::string& text) override;
     void customTextChanged(const std::string& text) override;
@@ -71,23 +69,12 @@ public:
     void focusStepList() override;
     void scrollToRow(int row) override;
     void modifiedChanged(bool modified) override;
-    void scriptChanged() override;
     void scriptReplaced() override;
-    // The hex view's hint and field names for the layout in force.
-    void showHexHint();
-    // Told whenever the script becomes modified or no longer is.
-    void setModifiedHandler(std::function<void(bool)> handler) { m_modifiedHandler = std::move(handler); }
-    // Told whenever a command changed the rows.
-    void setChangeHandler(std::function<void()> handler) { m_changeHandler = std::move(handler); }
+    void scriptChanged() override;
 
-private:
     FileDialogRequest fileRequest(const pst::DialogRequest& request) const;
 
     WindowPrompts& m_prompts;
-    WindowWidgets m_widgets;
-    const pst::Editor* m_editor = nullptr;
     std::optional<std::string> m_nextLoad;
     QString m_resourcePrefix = QString::fromLatin1(kResourcePrefix);
-    std::function<void(bool)> m_modifiedHandler;
-    std::function<void()> m_changeHandler;
 };

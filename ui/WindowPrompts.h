@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <optional>
 
+class QWidget;
+
 // The answer to "Restore the unsaved script from <time>?". Later (no answer
 // given) keeps the copy for the next start.
 enum class RestoreAnswer { Restore, Discard, Later };
@@ -36,4 +38,7 @@ public:
     // At start, for a recovery copy an earlier run left: "Restore the unsaved
     // script from <savedAt>?" with Restore and Discard.
     virtual RestoreAnswer askRestore(const QString& savedAt) = 0;
+    // The window the boxes and dialogs belong to, once it is made (none
+    // before, and again once it is gone).
+    virtual void setDialogParent(QWidget* /*window*/) {}
 };

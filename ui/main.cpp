@@ -66,7 +66,9 @@ int main(int argc, char* argv[])
     if (parsed.exit)
         return finish(*parsed.exit);
 
-    TfmScript window(setupFor(parsed.options.diagnostics));
+    // The state goes after the window's widgets.
+    EditorSession session(setupFor(parsed.options.diagnostics));
+    TfmScript window(session);
     if (parsed.options.quitAfterFirstPaint)
         new FirstPaintQuit(&window);
     window.show();

@@ -91,7 +91,8 @@ Timing LoadFigures::windowLoad()
     setup.prompts = std::move(prompts);
     const QString settings = m_dir.filePath(QStringLiteral("settings.ini"));
     setup.settings = [settings] { return std::make_unique<QSettings>(settings, QSettings::IniFormat); };
-    TfmScript window(std::move(setup));
+    EditorSession session(std::move(setup));
+    TfmScript window(session);
     PaintWaiter shown(&window);
     window.show();
     if (!shown.wait())

@@ -144,7 +144,9 @@ public:
         setup.settings = [file] { return std::make_unique<QSettings>(file, QSettings::IniFormat); };
         setup.recoveryFolder = recoveryFolder;
         setup.recoveryInterval = recoveryInterval;
-        m_window = std::make_unique<TfmScript>(std::move(setup));
+        destroyWindow();
+        m_session = std::make_unique<EditorSession>(std::move(setup));
+        m_window = std::make_unique<TfmScript>(*m_session);
         return *m_window;
     }
     TfmScript& show()
@@ -159,10 +161,14 @@ public:
     {
         if (m_window)
             m_window->close();
-        m_window.reset();
+        destroyWindow();
     }
-    // Destroys the window without closing it first.
-    void destroyWindow() { m_window.reset(); }
+    // Destroys the window without closing it first, then the state it showed.
+    void destroyWindow()
+    {
+        m_window.reset();
+        m_session.reset();
+    }
 
     TfmScript& window() { return *m_window; }
     ScriptedPrompts& prompts() { return *m_prompts; }
@@ -180,6 +186,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<EditorSession> m_session;
     std::unique_ptr<TfmScript> m_window;
     ScriptedPrompts* m_prompts = nullptr;
 };
