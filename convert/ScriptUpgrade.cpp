@@ -42,11 +42,8 @@ std::uint16_t testIdAt(const StepList& steps, int row)
 // the new row, selected, or kNone when insert refused.
 int insertAfter(Editor& editor, int row)
 {
-    StepList& steps = editor.steps();
-    const int before = steps.size();
     editor.selectRow(row);
-    editor.miInsertClick();
-    return steps.size() > before ? steps.selected() : StepList::kNone;
+    return editor.insertStep();
 }
 
 // Gives a row a new record, with the ID column and the description to match.
@@ -127,18 +124,18 @@ void renewIds(Editor& editor)
         const bool placeholder = oldId == kPlaceholderId;
         if (old.empty() || (!placeholder && upgradedTestId(oldId) == oldId))
             continue;
-        StepRow& row = steps.editRow(i);
-        if (placeholder)
-            fillPlaceholder(row.record, ++placeholders);
-        else
-            row.record.setTestId(upgradedTestId(oldId));
-        const std::uint16_t id = row.record.testId();
-        auto [text, added] = texts.try_emplace(id);
-        if (added)
-            text->second = {hex2(id), StepDescription(*modDescr, id)};
-        row.caption = text->second.first;
-        row.description = text->second.second;
-        steps.recordChanged(i);
+        steps.editRows(i, i, [&](StepRow& row, int) {
+            if (placeholder)
+                fillPlaceholder(row.record, ++placeholders);
+            else
+                row.record.setTestId(upgradedTestId(oldId));
+            const std::uint16_t id = row.record.testId();
+            auto [text, added] = texts.try_emplace(id);
+            if (added)
+                text->second = {hex2(id), StepDescription(*modDescr, id)};
+            row.caption = text->second.first;
+            row.description = text->second.second;
+        });
     }
 }
 
@@ -181,10 +178,10 @@ void clearParameters(Editor& editor)
         const bool listed = std::find(kClearedTests.begin(), kClearedTests.end(), r.testId()) != kClearedTests.end();
         if (r.empty() || !listed || (r.param(2) == 0 && r.param(3) == 0))
             continue;
-        StepRecord& edit = steps.editRecord(i);
-        edit.setParam(2, 0);
-        edit.setParam(3, 0);
-        steps.recordChanged(i);
+        steps.editRecords(i, i, [](StepRecord& edit, int) {
+            edit.setParam(2, 0);
+            edit.setParam(3, 0);
+        });
     }
 }
 

@@ -145,7 +145,7 @@ void addFixedStep(Editor& editor, const FixedStep& step)
 {
     if (step.ask && !ConfirmModuleFile(editor, step.testId))
         return;
-    const int row = insertStep(editor);
+    const int row = editor.insertStep();
     if (row == StepList::kNone)
         return;
     StepRecord rec = editor.steps().row(row).record;
@@ -204,21 +204,21 @@ private:
 // size in use.
 void addCopiedTest(Editor& editor, ByteView test, TextsById& texts)
 {
-    const int row = insertStep(editor);
+    const int row = editor.insertStep();
     if (row == StepList::kNone)
         return;
-    StepRow& target = editor.steps().editRow(row);
-    StepRecord& rec = target.record;
-    rec.overwrite(0, test);
-    if (rec.testArg() == 0)
-        rec.setTestArg(1);
-    const std::uint16_t id = rec.testId();
-    if (takesPostAction(id))
-        rec.setPostAction(2);
-    const TextsById::Texts& shown = texts(id);
-    target.caption = shown.caption;
-    target.description = shown.description;
-    editor.steps().recordChanged(row);
+    editor.steps().editRows(row, row, [&](StepRow& target, int) {
+        StepRecord& rec = target.record;
+        rec.overwrite(0, test);
+        if (rec.testArg() == 0)
+            rec.setTestArg(1);
+        const std::uint16_t id = rec.testId();
+        if (takesPostAction(id))
+            rec.setPostAction(2);
+        const TextsById::Texts& shown = texts(id);
+        target.caption = shown.caption;
+        target.description = shown.description;
+    });
 }
 
 void copyTests(Editor& editor, ModuleImage& e6, const TestList& list)

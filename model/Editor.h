@@ -138,6 +138,11 @@ public:
 
     // --- step editing ----------------------------------------------------
     void miInsertClick();
+    // Insert, the one way new rows come into being outside a parse: a
+    // template step behind the selected row (first with none), selected.
+    // Returns its row, for the caller to overwrite its record, caption and
+    // description; kNone when nothing was inserted (no module parsed yet).
+    int insertStep();
     void miDeleteClick();
     // Deletes every row marked in `remove` (a flag per row) at once, with the
     // links as one Delete after another from the top would leave them, in

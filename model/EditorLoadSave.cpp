@@ -172,14 +172,13 @@ bool Editor::saveScript()
 // which holds the same rows in the same order.
 void Editor::takeOverLinks(const StepList& from)
 {
-    const int n = m_steps.size();
-    for (int i = 0; i < n && i < from.size(); ++i) {
-        StepRecord& rec = m_steps.editRecord(i);
+    m_steps.editRecords(0, m_steps.size() - 1, [&from](StepRecord& rec, int i) {
+        if (!from.valid(i))
+            return;
         const StepRecord& src = from.row(i).record;
         for (int l = 0; l < 3; ++l)
             rec.setLink(l, src.link(l));
-    }
-    m_steps.recordsChanged(0, n - 1);
+    });
     requestRefresh();
 }
 

@@ -58,71 +58,62 @@ void requestLinks(const StepList& steps, int i)
         prefetch(b[field::GOTO_ON_SUCCES]);
 }
 
+// Renumbers the links of every row from `first` to the end, told as one
+// change of those rows.
 template <typename Renumber>
 void renumberRows(StepList& steps, int first, Renumber renumber)
 {
-    const int n = steps.size();
-    for (int i = std::max(first, 0); i < n; ++i) {
+    steps.editRecords(first, steps.size() - 1, [&](StepRecord& rec, int i) {
         requestLinks(steps, i + kAhead);
-        renumberLinks(steps.editRecord(i), renumber);
-    }
+        renumberLinks(rec, renumber);
+    });
 }
 } // namespace
 
 void renumberAfterInsert(StepList& steps, int pos)
 {
     const int n = steps.size();
-    const auto renumber = [n](std::uint16_t v) {
+    renumberRows(steps, pos + 1, [n](std::uint16_t v) {
         return (v != 0 && v != kNoStep && v < n - 1) ? static_cast<std::uint16_t>(v + 1) : v;
-    };
-    renumberRows(steps, pos + 1, renumber);
-    steps.recordsChanged(pos + 1, n - 1);
+    });
 }
 
 void renumberAfterDelete(StepList& steps, int start)
 {
-    const int n = steps.size();
-    const auto renumber = [](std::uint16_t v) {
+    renumberRows(steps, start, [](std::uint16_t v) {
         return (v != 0 && v != kNoStep) ? static_cast<std::uint16_t>(v - 1) : v;
-    };
-    renumberRows(steps, start, renumber);
-    steps.recordsChanged(start, n - 1);
+    });
 }
 
 void lowerLinks(StepList& steps, const std::vector<int>& lowerBy)
 {
     const int n = std::min(steps.size(), static_cast<int>(lowerBy.size()));
-    for (int i = 0; i < n; ++i) {
+    steps.editRecords(0, n - 1, [&](StepRecord& rec, int i) {
         requestLinks(steps, i + kAhead);
         const int k = lowerBy[static_cast<std::size_t>(i)];
         if (k <= 0)
-            continue;
-        renumberLinks(steps.editRecord(i), [k](std::uint16_t v) {
+            return;
+        renumberLinks(rec, [k](std::uint16_t v) {
             if (v == 0 || v == kNoStep)
                 return v;
             return v > k ? static_cast<std::uint16_t>(v - k) : std::uint16_t{0};
         });
-    }
-    steps.recordsChanged(0, n - 1);
+    });
 }
 
 void shiftSuccessLink(StepList& steps, int row, int delta)
 {
-    if (!steps.valid(row))
+    if (!steps.valid(row) || steps.row(row).record.link(0) == kNoStep)
         return;
-    StepRecord& rec = steps.editRecord(row);
-    const std::uint16_t v = rec.link(0);
-    if (v == kNoStep)
-        return;
-    rec.setLink(0, static_cast<std::uint16_t>(v + delta));
-    steps.recordChanged(row);
+    steps.editRecords(row, row, [delta](StepRecord& rec, int) {
+        rec.setLink(0, static_cast<std::uint16_t>(rec.link(0) + delta));
+    });
 }
 
 void applyEndRule(StepList& steps)
 {
     const int n = steps.size();
-    for (int i = 0; i < n; ++i) {
-        StepRecord& rec = steps.editRecord(i);
+    steps.editRecords(0, n - 1, [n](StepRecord& rec, int i) {
         if (i < n - 3) {
             rec.setLink(0, stepNumber(i + 1));
             rec.setLink(1, static_cast<std::uint16_t>(n - 1));
@@ -130,36 +121,32 @@ void applyEndRule(StepList& steps)
         } else {
             rec.setLinks(kNoStep);
         }
-    }
-    steps.recordsChanged(0, n - 1);
+    });
 }
 
 void applyStopRule(StepList& steps)
 {
     const int n = steps.size();
-    for (int i = 0; i < n; ++i) {
-        StepRecord& rec = steps.editRecord(i);
+    steps.editRecords(0, n - 1, [n](StepRecord& rec, int i) {
+        if (i == n - 1) {
+            rec.setLinks(kNoStep);
+            return;
+        }
         rec.setLink(0, stepNumber(i + 1));
         rec.setLink(1, kNoStep);
         rec.setLink(2, kNoStep);
-    }
-    if (n > 0)
-        steps.editRecord(n - 1).setLinks(kNoStep);
-    steps.recordsChanged(0, n - 1);
+    });
 }
 
 void applyStepByStep(StepList& steps)
 {
     const int n = steps.size();
-    for (int i = 0; i <= n - 2; ++i) {
-        StepRecord& rec = steps.editRecord(i);
-        if (i == n - 2 && rec.testId() == 0x00DC)
-            continue;
-        rec.setLink(0, stepNumber(i + 1));
-    }
-    if (n > 0)
-        steps.editRecord(n - 1).setLinks(kNoStep);
-    steps.recordsChanged(0, n - 1);
+    steps.editRecords(0, n - 1, [n](StepRecord& rec, int i) {
+        if (i == n - 1)
+            rec.setLinks(kNoStep);
+        else if (i != n - 2 || rec.testId() != 0x00DC)
+            rec.setLink(0, stepNumber(i + 1));
+    });
 }
 
 void clearLog(StepRecord& record, ModuleLayout layout)

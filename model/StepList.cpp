@@ -33,6 +33,11 @@ void StepList::afterReset()
     m_observers.notify([](StepListObserver& o) { o.listReset(); });
 }
 
+void StepList::beforeChange(int first, int last)
+{
+    m_observers.notify([&](StepListObserver& o) { o.rowsAboutToChange(first, last); });
+}
+
 void StepList::afterChange(int first, int last)
 {
     ++m_revision;
@@ -139,6 +144,7 @@ void StepList::setCaption(int i, SharedText caption)
 {
     if (!valid(i))
         return;
+    beforeChange(i, i);
     m_rows[static_cast<std::size_t>(i)].caption = std::move(caption);
     afterChange(i, i);
 }
@@ -147,6 +153,7 @@ void StepList::setDescription(int i, SharedText description)
 {
     if (!valid(i))
         return;
+    beforeChange(i, i);
     m_rows[static_cast<std::size_t>(i)].description = std::move(description);
     afterChange(i, i);
 }
@@ -155,6 +162,7 @@ void StepList::setIcon(int i, StepIcon icon)
 {
     if (!valid(i))
         return;
+    beforeChange(i, i);
     m_rows[static_cast<std::size_t>(i)].icon = icon;
     afterChange(i, i);
 }
@@ -163,6 +171,7 @@ void StepList::setRecord(int i, StepRecord record)
 {
     if (!valid(i))
         return;
+    beforeChange(i, i);
     m_rows[static_cast<std::size_t>(i)].record = std::move(record);
     afterChange(i, i);
 }
@@ -177,28 +186,15 @@ bool StepList::writeRecord(int i, std::size_t offset, ByteView bytes)
     bytes = bytes.first(std::min(bytes.size(), record.size() - offset));
     if (std::equal(bytes.begin(), bytes.end(), record.bytes().begin() + static_cast<std::ptrdiff_t>(offset)))
         return false;
+    beforeChange(i, i);
     record.overwrite(offset, bytes);
     afterChange(i, i);
     return true;
 }
 
-void StepList::recordsChanged(int first, int last)
-{
-    if (m_rows.empty())
-        return;
-    if (first < 0)
-        first = 0;
-    if (last >= size())
-        last = size() - 1;
-    if (first <= last)
-        afterChange(first, last);
-}
-
 void StepList::FreeStepData()
 {
-    for (auto& r : m_rows)
-        r.record.release();
-    recordsChanged(0, size() - 1);
+    editRecords(0, size() - 1, [](StepRecord& record, int) { record.release(); });
 }
 
 int FindStepByTestId(const StepList& list, std::uint16_t id)

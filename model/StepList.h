@@ -4,15 +4,17 @@
 // 0 is step 1.
 //
 // Rows change only through the operations below (insert, remove, removeRows,
-// swapWithNext, reset, the setters, writeRecord, and an edit in place told
-// with recordsChanged). Each is told to every observer, before and after, so
-// that a view model can mirror it row by row; and each moves the revision
-// counters on, which the editor compares when a command ends.
+// swapWithNext, reset, the setters, writeRecord, and editRows for an edit in
+// place). Each is told to every observer, before and after, so that a view
+// model can mirror it row by row (and whoever keeps a history, what the rows
+// were); and each moves the revision counters on, which the editor compares
+// when a command ends.
 
 #include "model/ObserverList.h"
 #include "model/SharedText.h"
 #include "model/StepRecord.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -43,7 +45,9 @@ public:
     virtual void listAboutToBeReset() {}
     // All rows replaced; the selection is gone (no selectionChanged follows).
     virtual void listReset() {}
-    // Texts, icon or record bytes of rows first..last changed.
+    // Texts, icon or record bytes of rows first..last are about to change,
+    // and have changed.
+    virtual void rowsAboutToChange(int /*first*/, int /*last*/) {}
     virtual void rowsChanged(int /*first*/, int /*last*/) {}
     virtual void selectionChanged(int /*previous*/, int /*current*/) {}
 };
@@ -110,17 +114,23 @@ public:
     // when one did.
     bool writeRecord(int i, std::size_t offset, ByteView bytes);
 
-    // Direct access to a record (or a whole row) for an edit; the caller reports the change
-    // with recordsChanged() when done (bulk edits report once).
-    StepRecord& editRecord(int i) { return m_rows[static_cast<std::size_t>(i)].record; }
-    StepRow& editRow(int i) { return m_rows[static_cast<std::size_t>(i)]; }
-    void recordsChanged(int first, int last);
-    void recordChanged(int i) { recordsChanged(i, i); }
+    // Edits rows first..last (clamped to the list) in place: `edit(row,
+    // index)` is called for each in order and may leave a row as it was.
+    // Told as one change of those rows; nothing when the range is empty.
+    template <typename Edit>
+    void editRows(int first, int last, Edit&& edit);
+    // The same for the rows' records: `edit(record, index)`.
+    template <typename Edit>
+    void editRecords(int first, int last, Edit&& edit)
+    {
+        editRows(first, last, [&edit](StepRow& row, int i) { edit(row.record, i); });
+    }
 
     // Releases every row's record; the rows stay, without records.
     void FreeStepData();
 
 private:
+    void beforeChange(int first, int last);
     // Each tells the observers of a change made and moves the counters on.
     void afterInsert(int first, int last);
     void afterRemove(int first, int last);
@@ -137,6 +147,19 @@ private:
     std::uint64_t m_selectionRevision = 0;
     std::uint64_t m_selectedRowRevision = 0;
 };
+
+template <typename Edit>
+void StepList::editRows(int first, int last, Edit&& edit)
+{
+    first = std::max(first, 0);
+    last = std::min(last, size() - 1);
+    if (first > last)
+        return;
+    beforeChange(first, last);
+    for (int i = first; i <= last; ++i)
+        edit(m_rows[static_cast<std::size_t>(i)], i);
+    afterChange(first, last);
+}
 
 // Index of the first row whose TEST_ID equals id, or -1.
 int FindStepByTestId(const StepList& list, std::uint16_t id);

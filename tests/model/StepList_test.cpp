@@ -141,3 +141,29 @@ TEST(StepList, EveryObserverIsToldUntilItIsRemoved)
     EXPECT_EQ(second.changes, (std::vector<std::pair<int, int>>{{StepList::kNone, 0}, {0, 1}}));
     list.removeObserver(&second);
 }
+
+// An edit in place is told before and after, once for the range, so an
+// observer can keep what the rows were; an empty range is no change.
+TEST(StepList, AnEditInPlaceIsToldBeforeAndAfter)
+{
+    struct Spy : StepListObserver {
+        const StepList* list = nullptr;
+        std::vector<std::uint16_t> before;
+        std::vector<std::pair<int, int>> changed;
+        void rowsAboutToChange(int first, int last) override
+        {
+            for (int i = first; i <= last; ++i)
+                before.push_back(list->row(i).record.link(0));
+        }
+        void rowsChanged(int first, int last) override { changed.emplace_back(first, last); }
+    } spy;
+    StepList list = listOf({1, 2, 3});
+    spy.list = &list;
+    list.addObserver(&spy);
+    list.editRecords(1, 5, [](StepRecord& record, int i) { record.setLink(0, static_cast<std::uint16_t>(i + 7)); });
+    list.editRecords(2, 1, [](StepRecord&, int) { ADD_FAILURE() << "an empty range was edited"; });
+    EXPECT_EQ(spy.before, (std::vector<std::uint16_t>{0, 0}));
+    EXPECT_EQ(spy.changed, (std::vector<std::pair<int, int>>{{1, 2}}));
+    EXPECT_EQ(list.row(2).record.link(0), 9);
+    list.removeObserver(&spy);
+}

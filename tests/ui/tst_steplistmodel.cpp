@@ -81,8 +81,7 @@ private slots:
         f.steps.swapWithNext(3);
         QCOMPARE(f.ids(), QStringList({"DC", "11", "12", "DD", "13"}));
         f.steps.setCaption(4, "F7");
-        f.steps.editRecord(1).setLink(0, 0xFFFF);
-        f.steps.recordChanged(1);
+        f.steps.editRecords(1, 1, [](StepRecord& r, int) { r.setLink(0, 0xFFFF); });
         f.steps.FreeStepData();
         f.steps.clear();
         QCOMPARE(f.model.rowCount(), 0);
@@ -173,11 +172,9 @@ private slots:
         const QModelIndex dc = f.model.index(0, StepListModel::DescriptionColumn);
         QCOMPARE(dc.data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
         // An id changed in the record only keeps the colour of the ID text.
-        f.steps.editRecord(0).setTestId(0xBB);
-        f.steps.recordChanged(0);
+        f.steps.editRecords(0, 0, [](StepRecord& r, int) { r.setTestId(0xBB); });
         QCOMPARE(dc.data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
-        f.steps.editRecord(0).setLink(0, 0xFFFF);
-        f.steps.recordChanged(0);
+        f.steps.editRecords(0, 0, [](StepRecord& r, int) { r.setLink(0, 0xFFFF); });
         QCOMPARE(f.model.index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 255));
         // Ids without a colour of their own leave the palette's text colour.
         QVERIFY(!f.model.index(1, 0).data(Qt::ForegroundRole).isValid());
