@@ -4,6 +4,7 @@
 #include "catalogs/IniText.h"
 #include "convert/IniExport.h"
 #include "convert/TextExport.h"
+#include "model/DialogUse.h"
 #include "model/Editor.h"
 #include "model/Error.h"
 #include "model/FileSystem.h"
@@ -86,7 +87,7 @@ void miImportfromINIClick(Editor& editor)
     if (editor.image().empty())
         return;
     FileDialogState& dialog = editor.openDialogState();
-    const ProposedFileName proposed(dialog, "*.ini");
+    const DialogUse proposed(dialog, "*.ini");
     const auto path = editor.host().openDialog({DialogPurpose::ImportIni, std::nullopt, dialog});
     if (!path || path->empty())
         return;

@@ -1,5 +1,6 @@
 #include "convert/ScriptUpgrade.h"
 
+#include "model/ClosingStep.h"
 #include "model/Editor.h"
 #include "model/Hex.h"
 #include "model/Messages.h"
@@ -15,7 +16,6 @@ namespace pst {
 
 namespace {
 
-constexpr std::uint16_t kClosingId = 0x00DC;
 constexpr std::uint16_t kRemovableEEEE = 0xEEEE;
 constexpr std::uint16_t kPlaceholderId = 0xB000;
 constexpr std::uint16_t kD1 = 0x00D1;
@@ -64,17 +64,14 @@ void addClosingSteps(Editor& editor)
         int row = steps.size() - k;
         if (row < 0)
             row = StepList::kNone;
-        else if (testIdAt(steps, row) == kClosingId)
+        else if (testIdAt(steps, row) == kClosingTestId)
             continue;
         const int added = insertAfter(editor, row);
         if (added == StepList::kNone)
             return;
         StepRecord r = steps.row(added).record;
         r.setTestArg(1);
-        r.setParam(1, 15);
-        r.setParam(2, 2);
-        r.setParam(3, 0xCBFFFF);
-        r.setParam(4, static_cast<std::uint32_t>(2 * k));
+        setClosingParams(r, static_cast<std::uint32_t>(2 * k));
         r.setParam(5, 0);
         r.setLinks(kNoStep);
         steps.setRecord(added, std::move(r));
@@ -100,12 +97,9 @@ void fillPlaceholder(StepRecord& r, int rank)
         r.setParam(9, 7);
         r.setParam(10, 0x10);
     } else {
-        r.setTestId(kClosingId);
+        r.setTestId(kClosingTestId);
         r.setTestArg(2);
-        r.setParam(1, 0xF);
-        r.setParam(2, 2);
-        r.setParam(3, 0xCBFFFF);
-        r.setParam(4, 2);
+        setClosingParams(r, 2);
         r.setLinks(kNoStep);
     }
 }
@@ -215,7 +209,7 @@ void removeSuperfluousSteps(Editor& editor)
     int removedBeforeLast = 0;
     for (int i = 0; i <= last; ++i) {
         const std::uint16_t id = testIdAt(steps, i);
-        remove[static_cast<std::size_t>(i)] = id == kClosingId || id == kRemovableEEEE;
+        remove[static_cast<std::size_t>(i)] = id == kClosingTestId || id == kRemovableEEEE;
         if (i < last && remove[static_cast<std::size_t>(i)])
             ++removedBeforeLast;
     }

@@ -1,6 +1,7 @@
 // Load and Save: moving a script between a module file and the editor.
 
 #include "model/Checksum.h"
+#include "model/DialogUse.h"
 #include "model/Editor.h"
 #include "model/Error.h"
 #include "model/FileSystem.h"
@@ -14,34 +15,11 @@
 
 namespace pst {
 
-namespace {
-
-// Leaves a shared dialog as the module dialogs do, however they end.
-class DialogReset {
-public:
-    explicit DialogReset(FileDialogState& dialog, bool resetFilter) : m_dialog(dialog), m_resetFilter(resetFilter) {}
-    ~DialogReset()
-    {
-        m_dialog.fileName.clear();
-        if (m_resetFilter)
-            m_dialog.filter = std::string(kAllFilesFilter);
-    }
-    DialogReset(const DialogReset&) = delete;
-    DialogReset& operator=(const DialogReset&) = delete;
-
-private:
-    FileDialogState& m_dialog;
-    bool m_resetFilter;
-};
-
-} // namespace
-
 bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPurpose purpose)
 {
     image.clear();
-    DialogReset reset(m_openDialog, true);
+    const DialogUse use(m_openDialog, {}, DialogUse::Filter::AllFiles);
     m_openDialog.filter = moduleFilter(moduleId);
-    m_openDialog.fileName.clear();
     const auto path = m_host.openDialog({purpose, moduleId, m_openDialog});
     if (!path)
         return false;
@@ -55,8 +33,7 @@ bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPu
 bool Editor::SaveModuleFile(std::uint16_t moduleId, ModuleImage& image)
 {
     FixChecksum(image, &m_host);
-    DialogReset reset(m_saveDialog, true);
-    m_saveDialog.fileName = moduleSaveName(moduleId);
+    const DialogUse use(m_saveDialog, moduleSaveName(moduleId), DialogUse::Filter::AllFiles);
     const auto path = m_host.saveDialog({DialogPurpose::SaveModule, moduleId, m_saveDialog});
     if (!path || path->empty())
         return false;

@@ -1,6 +1,7 @@
 #include "ui/FieldTableView.h"
 
 #include "ui/FieldTableModel.h"
+#include "ui/SelectionPalette.h"
 
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QHeaderView>
@@ -22,10 +23,7 @@ FieldTableView::FieldTableView(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setStretchLastSection(true);
     // The row under the hex view's caret stays marked while the focus is there.
-    QPalette p = palette();
-    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
-        p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
-    setPalette(p);
+    keepSelectionVisible(*this);
 }
 
 void FieldTableView::setModel(QAbstractItemModel* model)

@@ -1,22 +1,10 @@
 #include "ui/HexClipboard.h"
 
+#include "model/HexDigit.h"
+
 #include <QtCore/QMimeData>
 
 namespace HexClipboard {
-
-namespace {
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return -1;
-}
-} // namespace
 
 QString toHexText(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
 
@@ -28,7 +16,7 @@ std::optional<QByteArray> fromHexText(const QString& text)
     for (const QChar c : text) {
         if (c.isSpace())
             continue;
-        const int digit = hexValue(c);
+        const int digit = pst::hexDigitValue(c.unicode());
         if (digit < 0)
             return std::nullopt;
         if (high < 0) {

@@ -3,6 +3,7 @@
 
 #include "ui/HexView.h"
 
+#include "model/HexDigit.h"
 #include "ui/HexCharMap.h"
 #include "ui/HexKeyMap.h"
 
@@ -12,18 +13,6 @@
 #include <QtWidgets/QToolTip>
 
 namespace {
-int hexDigitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return -1;
-}
-
 Qt::KeyboardModifiers plainModifiers(const QKeyEvent& event)
 {
     return event.modifiers() & ~Qt::KeypadModifier;
@@ -115,7 +104,7 @@ bool HexView::handleTypingKey(const QKeyEvent& event)
     if (text.size() != 1 || size() == 0)
         return false;
     if (m_cursor.pane() == HexPane::Hex) {
-        const int digit = hexDigitValue(text.front());
+        const int digit = pst::hexDigitValue(text.front().unicode());
         if (digit < 0)
             return false;
         typeNibble(digit);

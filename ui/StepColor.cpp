@@ -1,5 +1,6 @@
 #include "ui/StepColor.h"
 
+#include "model/Blanks.h"
 #include "model/Hex.h"
 #include "model/StepRecord.h"
 
@@ -69,15 +70,9 @@ bool inRanges(std::span<const IdRange> ranges, std::uint32_t value)
                        [value](const IdRange& r) { return value >= r.first && value <= r.last; });
 }
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
 std::uint32_t idFromText(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return pst::parseHex32(text).value_or(0);
+    return pst::parseHex32(pst::trimBlanks(text)).value_or(0);
 }
 
 // The low byte of P1, 0 when the record is too short to hold it.

@@ -1,6 +1,7 @@
 #include "ui/StepListView.h"
 
 #include "ui/Fonts.h"
+#include "ui/SelectionPalette.h"
 
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
@@ -21,7 +22,7 @@ StepListView::StepListView(QWidget* parent) : QTreeView(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFont(stepListFont());
     configureHeader();
-    keepSelectionVisible();
+    keepSelectionVisible(*this);
 }
 
 void StepListView::configureHeader()
@@ -32,15 +33,6 @@ void StepListView::configureHeader()
     h->setStretchLastSection(true);
     h->setMinimumSectionSize(0);
     h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-// The highlight looks the same with and without the focus.
-void StepListView::keepSelectionVisible()
-{
-    QPalette p = palette();
-    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
-        p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
-    setPalette(p);
 }
 
 void StepListView::setModel(QAbstractItemModel* model)

@@ -35,5 +35,4 @@ protected:
 
 private:
     void configureHeader();
-    void keepSelectionVisible();
 };
