@@ -224,4 +224,15 @@ private:
     bool m_refreshPending = false;
 };
 
+// One command as a function over the editor: one of its own handlers
+// (handler<&Editor::miInsertClick>) or a converter (miUpgradeScriptClick).
+// The window's menu and button tables name their commands so.
+using EditorCommand = void (*)(Editor&);
+
+template <void (Editor::*Handler)()>
+void handler(Editor& editor)
+{
+    (editor.*Handler)();
+}
+
 } // namespace pst

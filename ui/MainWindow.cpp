@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "convert/TrexExport.h"
 #include "ui/BottomPanel.h"
 #include "ui/ComboText.h"
 #include "ui/DisplayText.h"
@@ -18,8 +19,8 @@
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
-#include <QtWidgets/QToolButton>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QToolButton>
 #include <QtWidgets/QSplitter>
 #include <QtWidgets/QVBoxLayout>
 
@@ -106,13 +107,19 @@ QSplitter* TfmScript::createSplitter()
 
 void TfmScript::connectControls()
 {
+    using pst::Editor;
+    using pst::handler;
     BottomPanel* p = m_panel;
-    connect(p->btRead, &QPushButton::clicked, this, &TfmScript::btReadClick);
-    connect(p->btWrite, &QPushButton::clicked, this, &TfmScript::btWriteClick);
-    connect(p->btDown, &QToolButton::clicked, this, &TfmScript::btDownClick);
-    connect(p->btUp, &QToolButton::clicked, this, &TfmScript::btUpClick);
-    connect(p->btWriteToIni, &QToolButton::clicked, this, &TfmScript::btWriteToIniClick);
-    connect(p->btTrx, &QPushButton::clicked, this, &TfmScript::miExporttoTRXClick);
+    const std::pair<QAbstractButton*, pst::EditorCommand> buttons[] = {
+        {p->btRead, handler<&Editor::btReadClick>},
+        {p->btWrite, handler<&Editor::btWriteClick>},
+        {p->btDown, handler<&Editor::btDownClick>},
+        {p->btUp, handler<&Editor::btUpClick>},
+        {p->btWriteToIni, handler<&Editor::btWriteToIniClick>},
+        {p->btTrx, pst::miExporttoTRXClick},
+    };
+    for (const auto& [button, command] : buttons)
+        connect(button, &QAbstractButton::clicked, this, [this, command = command] { run(command); });
     connect(p->cbFamily, &QComboBox::editTextChanged, this, &TfmScript::cbFamilyChange);
     connect(p->cbCustom, &QComboBox::editTextChanged, this, &TfmScript::cbCustomChange);
     connect(p->cbModId, &QComboBox::editTextChanged, this,
@@ -173,14 +180,9 @@ bool TfmScript::runCommand(const std::function<void()>& command)
     return m_session.run(command);
 }
 
-void TfmScript::runEditor(void (pst::Editor::*command)())
+bool TfmScript::run(pst::EditorCommand command)
 {
-    runCommand([this, command] { (editor().*command)(); });
-}
-
-void TfmScript::runConverter(void (*command)(pst::Editor&))
-{
-    runCommand([this, command] { command(editor()); });
+    return runCommand([this, command] { command(editor()); });
 }
 
 // After every command, whoever ran it: the view shows the editor's

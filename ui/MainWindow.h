@@ -51,6 +51,8 @@ public:
     FieldInspector* fieldInspector();
     FieldInspectorToggle* fieldInspectorToggle() const { return m_inspectorToggle; }
 
+    // Runs one command as its button or menu item does.
+    bool run(pst::EditorCommand command);
     // Loads a module as Load does with `path` chosen in its dialog.
     void loadFile(const QString& path);
     // Files dropped on the window (only the first counts).
@@ -59,33 +61,6 @@ public:
     // their window left unsaved, newest first, until one is restored.
     void offerRecovery();
     RecoveryCopy& recoveryCopy() { return m_session.recoveryCopy(); }
-
-public slots:
-    // Load and Save, the move buttons, the custom tests.
-    void btReadClick();
-    void btWriteClick();
-    void btDownClick();
-    void btUpClick();
-    void btWriteToIniClick();
-    // Popup menu pmScript, in menu order.
-    void miCreateARCOScriptClick();
-    void miCreateSelfscanScriptfromE6Click();
-    void miCreateScriptfromDVTPTMHistoryClick();
-    void miUpgradeScriptClick();
-    void miClearCurrentStepClick();
-    void miClearScriptClick();
-    void miSetGoodSteptoStepByStepClick();
-    void miSetErorSteptoEndClick();
-    void miSetErorSteptoStopClick();
-    void miInsertClick();
-    void miDeleteClick();
-    void miClearAllClick();
-    void miImportfromINIClick();
-    void miExporttoINIClick();
-    void miExporttoTRXClick();
-    // Popup menu pmHex.
-    void Copy1Click();
-    void Past1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -108,8 +83,6 @@ private:
 
     // Running commands: one at a time, the view's selection mirrored after.
     bool runCommand(const std::function<void()>& command);
-    void runEditor(void (pst::Editor::*command)());
-    void runConverter(void (*command)(pst::Editor&));
     void commandEnded();
 
     // The new script's layout: the hex view's hint and field names.

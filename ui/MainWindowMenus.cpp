@@ -3,6 +3,13 @@
 // clears the step's log in the list and pastes in the hex view, and Ctrl+Z
 // in the list is "Set Eror Step to END", not an undo.
 
+#include "convert/ArcoScript.h"
+#include "convert/IniExport.h"
+#include "convert/IniImport.h"
+#include "convert/PtmHistoryScript.h"
+#include "convert/ScriptUpgrade.h"
+#include "convert/SelfScanFromE6.h"
+#include "convert/TrexExport.h"
 #include "ui/HexView.h"
 #include "ui/MainWindow.h"
 #include "ui/StepListView.h"
@@ -12,51 +19,62 @@
 
 namespace {
 
+using pst::Editor;
+using pst::handler;
+
+// One item of a menu: the control's name, the caption, the shortcut (portable
+// text, "" for none) and the command it runs; no name: a separator.
+template <typename Command>
 struct MenuItem {
-    const char* name;    // nullptr: a separator
+    const char* name;
     const char* caption;
-    const char* keys;    // portable text, "" for none
-    void (TfmScript::*handler)();
+    const char* keys;
+    Command command;
 };
 
-constexpr MenuItem kSeparator{nullptr, nullptr, "", nullptr};
+using ScriptMenuItem = MenuItem<pst::EditorCommand>;
+using HexMenuItem = MenuItem<void (HexView::*)()>;
 
-const MenuItem kScriptMenu[] = {
-    {"miCreateARCOScript", "Create ARCO Script", "", &TfmScript::miCreateARCOScriptClick},
-    {"miCreateSelfscanScriptfromE6", "Create Selfscan Script from E6", "", &TfmScript::miCreateSelfscanScriptfromE6Click},
+constexpr ScriptMenuItem kSeparator{nullptr, nullptr, "", nullptr};
+
+const ScriptMenuItem kScriptMenu[] = {
+    {"miCreateARCOScript", "Create ARCO Script", "", pst::miCreateARCOScriptClick},
+    {"miCreateSelfscanScriptfromE6", "Create Selfscan Script from E6", "", pst::miCreateSelfscanScriptfromE6Click},
     {"miCreateScriptfromDVTPTMHistory", "Create Script from DVT PTM History", "",
-     &TfmScript::miCreateScriptfromDVTPTMHistoryClick},
-    {"miUpgradeScript", "Upgrade Script", "Ctrl+U", &TfmScript::miUpgradeScriptClick},
+     pst::miCreateScriptfromDVTPTMHistoryClick},
+    {"miUpgradeScript", "Upgrade Script", "Ctrl+U", pst::miUpgradeScriptClick},
     kSeparator,
-    {"miClearCurrentStep", "Clear Current Step Log", "Ctrl+V", &TfmScript::miClearCurrentStepClick},
-    {"miClearScript", "Clear Script Log", "Shift+Del", &TfmScript::miClearScriptClick},
+    {"miClearCurrentStep", "Clear Current Step Log", "Ctrl+V", handler<&Editor::miClearCurrentStepClick>},
+    {"miClearScript", "Clear Script Log", "Shift+Del", handler<&Editor::miClearScriptClick>},
     kSeparator,
-    {"miSetGoodSteptoStepByStep", "Set Good Step to Step_by_Step", "Ctrl+E", &TfmScript::miSetGoodSteptoStepByStepClick},
-    {"miSetErorSteptoEnd", "Set Eror Step to END", "Ctrl+Z", &TfmScript::miSetErorSteptoEndClick},
-    {"miSetErorSteptoStop", "Set Eror Step to STOP", "Ctrl+S", &TfmScript::miSetErorSteptoStopClick},
+    {"miSetGoodSteptoStepByStep", "Set Good Step to Step_by_Step", "Ctrl+E",
+     handler<&Editor::miSetGoodSteptoStepByStepClick>},
+    {"miSetErorSteptoEnd", "Set Eror Step to END", "Ctrl+Z", handler<&Editor::miSetErorSteptoEndClick>},
+    {"miSetErorSteptoStop", "Set Eror Step to STOP", "Ctrl+S", handler<&Editor::miSetErorSteptoStopClick>},
     kSeparator,
-    {"miInsert", "Insert", "Ins", &TfmScript::miInsertClick},
-    {"miDelete", "Delete", "Del", &TfmScript::miDeleteClick},
-    {"miClearAll", "Clear", "Ctrl+Del", &TfmScript::miClearAllClick},
+    {"miInsert", "Insert", "Ins", handler<&Editor::miInsertClick>},
+    {"miDelete", "Delete", "Del", handler<&Editor::miDeleteClick>},
+    {"miClearAll", "Clear", "Ctrl+Del", handler<&Editor::miClearAllClick>},
     kSeparator,
-    {"miImportfromINI", "Import from INI", "", &TfmScript::miImportfromINIClick},
-    {"miExporttoINI", "Export to INI", "", &TfmScript::miExporttoINIClick},
-    {"miExporttoTRX", "Export to TRX", "", &TfmScript::miExporttoTRXClick},
+    {"miImportfromINI", "Import from INI", "", pst::miImportfromINIClick},
+    {"miExporttoINI", "Export to INI", "", pst::miExporttoINIClick},
+    {"miExporttoTRX", "Export to TRX", "", pst::miExporttoTRXClick},
 };
 
-const MenuItem kHexMenu[] = {
-    {"Copy1", "Copy", "Ctrl+C", &TfmScript::Copy1Click},
-    {"Past1", "Past", "Ctrl+V", &TfmScript::Past1Click},
+// Copy1Click and Past1Click: the hex view's own copy and paste.
+const HexMenuItem kHexMenu[] = {
+    {"Copy1", "Copy", "Ctrl+C", &HexView::copy},
+    {"Past1", "Past", "Ctrl+V", &HexView::paste},
 };
 
 // Builds the menu for `owner`: its shortcuts work while the focus is in it,
-// and a right click there opens the menu.
-template <std::size_t N>
-QMenu* buildMenu(TfmScript* window, QWidget* owner, const char* name, const MenuItem (&items)[N])
+// and a right click there opens the menu. `run` runs an item's command.
+template <typename Command, std::size_t N, typename Run>
+QMenu* buildMenu(TfmScript* window, QWidget* owner, const char* name, const MenuItem<Command> (&items)[N], Run run)
 {
     auto* menu = new QMenu(window);
     menu->setObjectName(QLatin1String(name));
-    for (const MenuItem& item : items) {
+    for (const MenuItem<Command>& item : items) {
         if (!item.name) {
             menu->addSeparator();
             continue;
@@ -65,7 +83,7 @@ QMenu* buildMenu(TfmScript* window, QWidget* owner, const char* name, const Menu
         action->setObjectName(QLatin1String(item.name));
         action->setShortcut(QKeySequence(QLatin1String(item.keys), QKeySequence::PortableText));
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        QObject::connect(action, &QAction::triggered, window, item.handler);
+        QObject::connect(action, &QAction::triggered, window, [run, command = item.command] { run(command); });
         owner->addAction(action);
     }
     owner->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -87,7 +105,7 @@ void TfmScript::createMenus()
 
 QMenu* TfmScript::createScriptMenu()
 {
-    QMenu* menu = buildMenu(this, m_lvScript, "pmScript", kScriptMenu);
+    QMenu* menu = buildMenu(this, m_lvScript, "pmScript", kScriptMenu, [this](pst::EditorCommand command) { run(command); });
     // Nothing enables the import: it stays greyed.
     menu->findChild<QAction*>(QStringLiteral("miImportfromINI"))->setEnabled(false);
     connect(m_lvScript, &QWidget::customContextMenuRequested, menu,
@@ -97,7 +115,8 @@ QMenu* TfmScript::createScriptMenu()
 
 QMenu* TfmScript::createHexMenu()
 {
-    QMenu* menu = buildMenu(this, m_heScript, "pmHex", kHexMenu);
+    QMenu* menu =
+        buildMenu(this, m_heScript, "pmHex", kHexMenu, [this](void (HexView::*command)()) { (m_heScript->*command)(); });
     connect(m_heScript, &QWidget::customContextMenuRequested, menu,
             [this, menu](QPoint pos) { popupAt(menu, m_heScript, pos); });
     return menu;

@@ -40,7 +40,7 @@ WindowSetup setupFor(const EditorDiagnostics& diagnostics)
 void runDiagnostics(TfmScript& window, const EditorDiagnostics& diagnostics)
 {
     if (diagnostics.insertStep)
-        window.miInsertClick();
+        window.run(pst::handler<&pst::Editor::miInsertClick>);
     if (diagnostics.dumpPath) {
         const QString error = writeStateDump(window.editor(), *diagnostics.dumpPath);
         if (!error.isEmpty())

@@ -14,10 +14,14 @@
 #include <QtCore/QFile>
 #include <QtCore/QMap>
 #include <QtCore/QSettings>
+#include <QtGui/QAction>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QToolButton>
 
 #include <deque>
 #include <functional>
@@ -179,7 +183,7 @@ public:
     void load(const QString& name)
     {
         m_prompts->openAnswers.push_back(path(name));
-        m_window->btReadClick();
+        m_window->panel()->btRead->click();
     }
     QString title() const { return m_window->windowTitle(); }
     QByteArray hexBytes() const { return m_window->heScript()->bytes(); }
@@ -190,6 +194,14 @@ private:
     std::unique_ptr<TfmScript> m_window;
     ScriptedPrompts* m_prompts = nullptr;
 };
+
+// Chooses an item of the step list's popup menu, as a click on it would.
+inline void choose(TfmScript& window, const char* item)
+{
+    QAction* action = window.pmScript()->findChild<QAction*>(QLatin1String(item));
+    QVERIFY2(action, item);
+    action->trigger();
+}
 
 // A record's bytes as a QByteArray.
 inline QByteArray bytesOf(const pst::StepRecord& record)

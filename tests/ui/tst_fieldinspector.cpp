@@ -382,7 +382,7 @@ private slots:
 
         // The targets follow the rows: after a move the link names the new step 2.
         w.lvScript()->showSelectedRow(1);
-        w.btDownClick();
+        w.panel()->btDown->click();
         w.lvScript()->showSelectedRow(0);
         QCOMPARE(cell(ins, QStringLiteral("GOTO_ON_SUCCES"), FieldTableModel::MeaningColumn),
                  QStringLiteral("step 2: DC Dummy step"));

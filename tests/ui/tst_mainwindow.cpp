@@ -323,7 +323,7 @@ private slots:
         bool visibleDuring = false;
         f.prompts().duringOpen = [&] {
             QTimer::singleShot(0, &w, [&] {
-                w.miInsertClick();
+                choose(w, "miInsert");
                 w.close();
             });
             w.host().pumpMessages();
@@ -350,8 +350,8 @@ private slots:
         // More steps than the module holds: the program's own warning.
         f.writeModule(QStringLiteral("full.rpm"), threeSteps().capacity(3));
         f.load(QStringLiteral("full.rpm"));
-        w.miInsertClick();
-        w.btWriteClick();
+        choose(w, "miInsert");
+        w.panel()->btWrite->click();
         QCOMPARE(f.prompts().warnings, QStringList({"Test Count Overflow! Max Count: 3"}));
     }
 };

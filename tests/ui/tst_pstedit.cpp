@@ -134,7 +134,7 @@ private slots:
         QVERIFY(f.prompts().opened.empty()); // no dialog shown
         QVERIFY(!w.editor().modified());
         // The next Load asks again.
-        w.btReadClick();
+        w.panel()->btRead->click();
         QCOMPARE(f.prompts().opened.size(), std::size_t(1));
         QCOMPARE(w.editor().steps().size(), 2);
 

@@ -58,7 +58,7 @@ TfmScript& editedWindow(WindowFixture& f, pst::ModuleLayout layout = pst::Module
     TfmScript& w = f.show();
     f.load(QStringLiteral("m.rpm"));
     w.editor().selectRow(1);
-    w.miInsertClick();
+    choose(w, "miInsert");
     w.heScript()->setCursorOffset(5);
     QTest::keyClicks(w.heScript(), QStringLiteral("5A"));
     f.panel().cbModId->setEditText(QStringLiteral("3B"));
@@ -81,7 +81,7 @@ private slots:
         QTest::qWait(120);
         QVERIFY(copies(f.recoveryFolder).isEmpty()); // loaded, nothing unsaved
 
-        w.miInsertClick();
+        choose(w, "miInsert");
         QVERIFY(copies(f.recoveryFolder).isEmpty()); // not at once
         QTRY_COMPARE(copies(f.recoveryFolder).size(), 1);
         const QString path = w.recoveryCopy().filePath();
@@ -97,13 +97,13 @@ private slots:
         QVERIFY(!QFile::exists(path));
 
         // The next change is written too.
-        w.miDeleteClick();
+        choose(w, "miDelete");
         QTRY_VERIFY(QFile::exists(path));
         QCOMPARE(stateOf(*readCopy(path)), stateOf(w.editor()));
 
         // Saved: no longer unsaved, so no copy.
         f.prompts().saveAnswers.push_back(f.path(QStringLiteral("saved.rpm")));
-        w.btWriteClick();
+        w.panel()->btWrite->click();
         QVERIFY(!w.editor().modified());
         QVERIFY(copies(f.recoveryFolder).isEmpty());
         QTest::qWait(120);
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(stateOf(*readCopy(after.recoveryCopy().filePath())), expected);
         // Saving it as any other script.
         f.prompts().saveAnswers.push_back(f.path(QStringLiteral("restored.rpm")));
-        after.btWriteClick();
+        after.panel()->btWrite->click();
         QVERIFY(!after.editor().modified());
         QVERIFY(copies(f.recoveryFolder).isEmpty());
     }
@@ -208,7 +208,7 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             TfmScript& w = editedWindow(f);
             for (int k = 0; k <= i; ++k)
-                w.miInsertClick();
+                choose(w, "miInsert");
             QVERIFY(w.recoveryCopy().writeNow());
             paths << w.recoveryCopy().filePath();
             f.destroyWindow();
@@ -313,7 +313,7 @@ private slots:
                  QStringList({QStringLiteral("Cannot write the recovery copy \"%1\". Cannot create the folder \"%2\"")
                                   .arg(QDir::toNativeSeparators(w.recoveryCopy().filePath()),
                                        QDir::toNativeSeparators(f.recoveryFolder))}));
-        w.miInsertClick();
+        choose(w, "miInsert");
         QVERIFY(!w.recoveryCopy().writeNow());
         QCOMPARE(f.prompts().warnings.size(), 1);
         QVERIFY(w.editor().modified());
@@ -333,9 +333,9 @@ private slots:
             writtenDuring = !copies(f.recoveryFolder).isEmpty();
         };
         f.prompts().saveChangesAnswers.push_back(pst::SaveChangesAnswer::Discard);
-        w.miInsertClick();
+        choose(w, "miInsert");
         f.prompts().openAnswers.push_back(QString()); // Load cancelled: still unsaved
-        w.btReadClick();
+        w.panel()->btRead->click();
         QVERIFY(!writtenDuring);
         QTRY_COMPARE(copies(f.recoveryFolder).size(), 1);
         QCOMPARE(stateOf(*readCopy(w.recoveryCopy().filePath())), stateOf(w.editor()));

@@ -82,7 +82,7 @@ private slots:
         QVERIFY(f.read(QStringLiteral("bin/SCRIPTS.INI")).contains("[Night]"));
 
         f.panel().cbCustom->setEditText(QString());
-        f.window().btWriteToIniClick();
+        f.panel().btWriteToIni->click();
         QCOMPARE(f.prompts().warnings, QStringList({"Need Enter Name"}));
     }
 
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(f.panel().cbFamily->currentText(), QStringLiteral("Caf\u00E9"));
         f.load(QStringLiteral("m.rpm"));
         QCOMPARE(f.panel().cbCustom->currentText(), QStringLiteral("Pr\u00FCfung"));
-        f.window().btWriteToIniClick();
+        f.panel().btWriteToIni->click();
         QCOMPARE(f.read(QStringLiteral("bin/SCRIPTS.INI")), QByteArray("[Caf\xE9]\nOld=\nPr\xFC" "fung=\n"));
         QCOMPARE(items(f.panel().cbCustom), QStringList({"Old", "Pr\u00FCfung"}));
     }

@@ -29,7 +29,7 @@ TfmScript& editedWindow(WindowFixture& f)
     f.writeModule(QStringLiteral("b.rpm"), ModuleBuilder().step(0xB1));
     TfmScript& w = f.show();
     f.load(QStringLiteral("a.rpm"));
-    w.miInsertClick();
+    choose(w, "miInsert");
     return w;
 }
 
