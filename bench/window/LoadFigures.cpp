@@ -9,9 +9,9 @@
 #include "model/Hex.h"
 #include "model/ModuleImage.h"
 #include "model/ScriptParser.h"
-#include "ui/DisplayText.h"
-#include "ui/MainWindow.h"
-#include "ui/StepListView.h"
+#include "ui/common/DisplayText.h"
+#include "ui/steplist/StepListView.h"
+#include "ui/window/MainWindow.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QSettings>

@@ -4,11 +4,11 @@
 // ScriptedPrompts, module files built in code.
 
 #include "support/ModuleBuilder.h"
-#include "ui/BottomPanel.h"
-#include "ui/HexView.h"
-#include "ui/MainWindow.h"
-#include "ui/StepListView.h"
-#include "ui/WindowPrompts.h"
+#include "ui/hexview/HexView.h"
+#include "ui/session/WindowPrompts.h"
+#include "ui/steplist/StepListView.h"
+#include "ui/window/BottomPanel.h"
+#include "ui/window/MainWindow.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

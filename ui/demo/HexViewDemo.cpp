@@ -3,9 +3,9 @@
 // its start); `--screenshot FILE` types a few bytes, selects a few more,
 // saves the window as a PNG and quits.
 
-#include "ui/HexBufferSource.h"
-#include "ui/HexView.h"
-#include "ui/StepFieldMap.h"
+#include "ui/hexview/HexBufferSource.h"
+#include "ui/hexview/HexView.h"
+#include "ui/window/StepFieldMap.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QTimer>
