@@ -4,7 +4,6 @@
 
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
-#include <QtWidgets/QCompleter>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
@@ -22,15 +21,12 @@ template <typename W> W* place(QWidget* parent, const char* name, QRect geometry
 }
 
 // An editable box whose typing is not completed from its list and whose
-// Enter adds nothing to the list. Dropped files go to the window. A box
-// builds a completer for a line edit that has none, only for it to be
-// removed here; `none`, set beforehand, spares building three.
-QComboBox* editableCombo(QWidget* parent, const char* name, QRect geometry, const QString& text, QCompleter& none)
+// Enter adds nothing to the list. Dropped files go to the window.
+QComboBox* editableCombo(QWidget* parent, const char* name, QRect geometry, const QString& text)
 {
     auto* box = place<QComboBox>(parent, name, geometry);
     auto* edit = new QLineEdit(box);
     edit->setPalette(box->palette());
-    edit->setCompleter(&none);
     box->setLineEdit(edit);
     box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -62,14 +58,12 @@ BottomPanel::BottomPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pnBottom"));
     setFixedHeight(kHeight);
-    QCompleter none;
-    none.setCompletionMode(QCompleter::InlineCompletion); // builds no popup list
-    createStatusRow(none);
-    createCustomRow(none);
-    createCommandRow(none);
+    createStatusRow();
+    createCustomRow();
+    createCommandRow();
 }
 
-void BottomPanel::createStatusRow(QCompleter& none)
+void BottomPanel::createStatusRow()
 {
     edStatus = place<QLineEdit>(this, "edStatus", {41, 5, 384, 21});
     edStatus->setReadOnly(true);
@@ -81,17 +75,17 @@ void BottomPanel::createStatusRow(QCompleter& none)
     label->setText(QStringLiteral("Status"));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setBuddy(edStatus);
-    cbFamily = editableCombo(this, "cbFamily", {433, 5, 107, 21}, QStringLiteral("Work"), none);
+    cbFamily = editableCombo(this, "cbFamily", {433, 5, 107, 21}, QStringLiteral("Work"));
 }
 
-void BottomPanel::createCustomRow(QCompleter& none)
+void BottomPanel::createCustomRow()
 {
-    cbCustom = editableCombo(this, "cbCustom", {6, 31, 499, 21}, QStringLiteral("Test Description"), none);
+    cbCustom = editableCombo(this, "cbCustom", {6, 31, 499, 21}, QStringLiteral("Test Description"));
     cbCustom->setMaxVisibleItems(16);
     btWriteToIni = glyphButton(this, "btWriteToIni", {513, 31, 22, 22}, "floppy", "Write to INI current Test");
 }
 
-void BottomPanel::createCommandRow(QCompleter& none)
+void BottomPanel::createCommandRow()
 {
     btDown = glyphButton(this, "btDown", {9, 62, 33, 25}, "arrow-down", "Move Down");
     btUp = glyphButton(this, "btUp", {47, 62, 33, 25}, "arrow-up", "Move Up");
@@ -100,7 +94,7 @@ void BottomPanel::createCommandRow(QCompleter& none)
     cbStep->setToolTip(QStringLiteral("Correct GoTo Steps"));
     cbStep->setChecked(true);
     btTrx = pushButton(this, "btTrx", {240, 64, 75, 25}, "to TREX");
-    cbModId = editableCombo(this, "cbModId", {330, 65, 49, 21}, QString(), none);
+    cbModId = editableCombo(this, "cbModId", {330, 65, 49, 21}, QString());
     cbModId->addItems({QStringLiteral("28"), QStringLiteral("3B"), QStringLiteral("3C"), QStringLiteral("3D"),
                        QStringLiteral("3E"), QStringLiteral("3F")});
     cbModId->setCurrentIndex(0);

@@ -10,7 +10,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QCompleter;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -42,7 +41,7 @@ public:
     QToolButton* btFields;
 
 private:
-    void createStatusRow(QCompleter& none);
-    void createCustomRow(QCompleter& none);
-    void createCommandRow(QCompleter& none);
+    void createStatusRow();
+    void createCustomRow();
+    void createCommandRow();
 };

@@ -2,7 +2,6 @@
 
 #include "ui/common/Fonts.h"
 #include "ui/session/DiagnosticPrompts.h"
-#include "ui/steplist/SlicedHeaderStyle.h"
 #include "ui/window/EditorCommandLine.h"
 #include "ui/window/FirstPaintQuit.h"
 #include "ui/window/MainWindow.h"
@@ -56,7 +55,6 @@ int main(int argc, char* argv[])
         return finish(*info);
 
     QApplication app(argc, argv);
-    QApplication::setStyle(new SlicedHeaderStyle(QApplication::style()->name()));
     QApplication::setApplicationVersion(QStringLiteral(PST_VERSION));
     // Menus and boxes speak in the window's font, and a widget that lays out
     // text before it takes the window's font (every line edit does) finds an
