@@ -1,4 +1,4 @@
-// pstedit: the editor's window. See ui/EditorCommandLine.h for its arguments.
+// pstedit: the editor's window. See ui/window/EditorCommandLine.h for its arguments.
 
 #include "ui/common/Fonts.h"
 #include "ui/session/DiagnosticPrompts.h"
