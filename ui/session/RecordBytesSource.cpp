@@ -43,14 +43,17 @@ bool RecordBytesSource::write(qint64 offset, QByteArrayView bytes)
     return written;
 }
 
-HexRange RecordBytesSource::undo() { return run(&pst::Editor::undoRecordBytes); }
-
-HexRange RecordBytesSource::redo() { return run(&pst::Editor::redoRecordBytes); }
-
-HexRange RecordBytesSource::run(pst::ByteRange (pst::Editor::*command)())
+HexRange RecordBytesSource::undo()
 {
     pst::ByteRange restored;
-    m_run([&] { restored = (m_editor.*command)(); });
+    m_run([&] { restored = m_editor.undoRecordBytes(); });
+    return hexRange(restored);
+}
+
+HexRange RecordBytesSource::redo()
+{
+    pst::ByteRange restored;
+    m_run([&] { restored = m_editor.redoRecordBytes(); });
     return hexRange(restored);
 }
 

@@ -34,7 +34,6 @@ public:
     HexRange redo() override;
 
 private:
-    HexRange run(pst::ByteRange (pst::Editor::*command)());
     void recordBytesChanged(pst::ByteRange range) override;
     void recordEditStateReset() override;
     void recordSizeChanged() override;
