@@ -94,9 +94,11 @@ QSplitter* TfmScript::createSplitter()
     splitter->addWidget(steps);
     splitter->setStretchFactor(0, 1);
     const auto buildInspector = [this, splitter] {
+        // Through the session, not the window: the table commits a value
+        // still being edited when it loses the focus, as the window goes.
         auto* inspector = new FieldInspector(
-            editor(), [this](const std::function<void()>& command) { return runCommand(command); }, *m_heScript,
-            *m_lvScript, splitter);
+            editor(), [&session = m_session](const std::function<void()>& command) { return session.run(command); },
+            *m_heScript, *m_lvScript, splitter);
         QWidget::setTabOrder(m_heScript, inspector->table());
         return inspector;
     };
@@ -147,15 +149,16 @@ void TfmScript::followEditor()
             [p](const QStringList& names) { setComboItems(p->cbFamily, names); });
     connect(&h, &WindowHost::customBoxItemsChanged, p->cbCustom,
             [p](const QStringList& names) { setComboItems(p->cbCustom, names); });
-    connect(&h, &WindowHost::stepListFocusRequested, m_lvScript, [this] { m_lvScript->setFocus(Qt::OtherFocusReason); });
-    connect(&h, &WindowHost::rowScrollRequested, m_lvScript,
+    connect(&h, &WindowHost::stepListFocusRequested, &m_sessionReceiver,
+            [this] { m_lvScript->setFocus(Qt::OtherFocusReason); });
+    connect(&h, &WindowHost::rowScrollRequested, &m_sessionReceiver,
             [this](int row) { m_lvScript->scrollTo(stepModel().index(row, 0)); });
-    connect(&h, &WindowHost::newScript, this, [this] {
+    connect(&h, &WindowHost::newScript, &m_sessionReceiver, [this] {
         showHexHint();
         m_lvScript->relayoutColumns();
     });
     connect(&stepModel(), &StepListModel::selectedRowChanged, m_lvScript, &StepListView::showSelectedRow);
-    connect(&m_session, &EditorSession::commandEnded, this, &TfmScript::commandEnded);
+    connect(&m_session, &EditorSession::commandEnded, &m_sessionReceiver, [this] { commandEnded(); });
 }
 
 void TfmScript::showHexHint()

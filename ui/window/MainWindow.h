@@ -119,4 +119,8 @@ private:
 
     bool m_shown = false;
     bool m_closeRequested = false;
+    // The receiver of the session's signals that reach this class's own
+    // members. It goes with them, before QWidget's destructor hides the
+    // window, when a value still being edited may be committed as a command.
+    QObject m_sessionReceiver;
 };
