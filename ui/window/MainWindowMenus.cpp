@@ -33,7 +33,16 @@ struct MenuItem {
 };
 
 using ScriptMenuItem = MenuItem<pst::EditorCommand>;
-using HexMenuItem = MenuItem<void (HexView::*)()>;
+// A hex view's command as a plain function over the view, as the editor's
+// handlers are (handler<&Editor::...>): no member pointer kept at run time.
+using HexCommand = void (*)(HexView&);
+using HexMenuItem = MenuItem<HexCommand>;
+
+template <void (HexView::*Command)()>
+void hexCommand(HexView& view)
+{
+    (view.*Command)();
+}
 
 constexpr ScriptMenuItem kSeparator{nullptr, nullptr, "", nullptr};
 
@@ -63,8 +72,8 @@ const ScriptMenuItem kScriptMenu[] = {
 
 // Copy1Click and Past1Click: the hex view's own copy and paste.
 const HexMenuItem kHexMenu[] = {
-    {"Copy1", "Copy", "Ctrl+C", &HexView::copy},
-    {"Past1", "Past", "Ctrl+V", &HexView::paste},
+    {"Copy1", "Copy", "Ctrl+C", hexCommand<&HexView::copy>},
+    {"Past1", "Past", "Ctrl+V", hexCommand<&HexView::paste>},
 };
 
 // Builds the menu for `owner`: its shortcuts work while the focus is in it,
@@ -116,7 +125,7 @@ QMenu* TfmScript::createScriptMenu()
 QMenu* TfmScript::createHexMenu()
 {
     QMenu* menu =
-        buildMenu(this, m_heScript, "pmHex", kHexMenu, [this](void (HexView::*command)()) { (m_heScript->*command)(); });
+        buildMenu(this, m_heScript, "pmHex", kHexMenu, [this](HexCommand command) { command(*m_heScript); });
     connect(m_heScript, &QWidget::customContextMenuRequested, menu,
             [this, menu](QPoint pos) { popupAt(menu, m_heScript, pos); });
     return menu;
