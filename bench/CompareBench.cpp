@@ -51,7 +51,7 @@ StepList editedCopy(const std::vector<StepRow>& rows)
             renumberAfterDelete(list, at);
             break;
         default:
-            list.editRecord(at).setParam(2, static_cast<std::uint32_t>(k));
+            list.editRecords(at, at, [k](StepRecord& rec, int) { rec.setParam(2, static_cast<std::uint32_t>(k)); });
             break;
         }
     }

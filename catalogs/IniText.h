@@ -1,22 +1,12 @@
 #pragma once
 // Small text helpers shared by the INI reader and writer.
 
+#include "model/Blanks.h"
+
 #include <string>
 #include <string_view>
 
 namespace pst {
-
-// Blanks: every character up to and including the space (tabs, CR, NUL...).
-inline bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
-
-inline std::string_view trimBlanks(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 // ASCII lower case: names compare without regard to case.
 inline std::string foldCase(std::string_view s)

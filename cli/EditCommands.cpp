@@ -4,6 +4,8 @@
 #include "cli/Arguments.h"
 #include "cli/CommandGroups.h"
 
+#include <algorithm>
+
 namespace pst::cli {
 
 namespace {
@@ -18,8 +20,9 @@ Action bindSelect(std::string_view name, const std::string& argument)
     return [row](Session& s) { s.run([&s, row] { s.editor().selectRow(row); }); };
 }
 
-// Typing into the hex view: the view's bytes change, then its change
-// notification copies them into the selected record (if any).
+// Typing into the hex view: the bytes go through the editor's one write of
+// record bytes, into the selected record (if any). As typing does, bytes
+// past the record's end are dropped.
 Action bindPoke(std::string_view name, const std::string& argument)
 {
     const auto poke = parsePoke(argument);
@@ -28,9 +31,9 @@ Action bindPoke(std::string_view name, const std::string& argument)
                          + argument + "'");
     return [p = *poke](Session& s) {
         s.run([&s, &p] {
-            HexViewBuffer& view = s.host().hexView();
-            view.overwrite(p.offset, p.bytes);
-            s.editor().heScriptChange(view.bytes());
+            const std::size_t size = s.editor().recordBuffer().size();
+            if (p.offset < size)
+                s.editor().writeRecordBytes(p.offset, ByteView(p.bytes).first(std::min(p.bytes.size(), size - p.offset)));
         });
     };
 }

@@ -1,10 +1,8 @@
 #pragma once
 // The editor's host in pstool: every file dialog is answered from the command
 // line, messages and errors go to standard error as "pstool: <text>" and
-// "pstool: error: <text>", and the hex view is a plain buffer that --poke
-// types into.
+// "pstool: error: <text>".
 
-#include "model/HexViewBuffer.h"
 #include "model/Host.h"
 
 #include <cstdint>
@@ -30,7 +28,6 @@ public:
     // Whether the Ctrl key counts as held (the TREX export reads it).
     void setCtrlHeld(bool held) { m_ctrl = held; }
 
-    HexViewBuffer& hexView() { return m_hex; }
     int messageCount() const { return m_messages; }
     int errorCount() const { return m_errors; }
 
@@ -39,8 +36,6 @@ public:
     void showMessage(const std::string& text) override;
     void showError(const std::string& text) override;
     bool ctrlHeld() override { return m_ctrl; }
-    void hexSetSize(std::size_t size) override { m_hex.setSize(size); }
-    void hexLoad(ByteView bytes) override { m_hex.load(bytes); }
 
 private:
     std::optional<std::string> moduleFile(const DialogRequest& request) const;
@@ -49,7 +44,6 @@ private:
     std::map<std::uint16_t, std::string> m_moduleFiles;
     std::optional<std::string> m_commandFile;
     bool m_ctrl = false;
-    HexViewBuffer m_hex;
     int m_messages = 0;
     int m_errors = 0;
 };

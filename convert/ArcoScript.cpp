@@ -71,7 +71,7 @@ constexpr SeriesAStep kSeriesA[] = {
 
 void addSeriesAStep(Editor& editor, const SeriesAStep& step, std::uint16_t word)
 {
-    const int row = insertStep(editor);
+    const int row = editor.insertStep();
     if (row == StepList::kNone)
         return;
     StepRecord rec = editor.steps().row(row).record;
@@ -129,19 +129,19 @@ constexpr SeriesBRow kSeriesB[] = {
 
 void addFixedDcStep(Editor& editor, const DcFields& fields)
 {
-    const int row = insertStep(editor);
+    const int row = editor.insertStep();
     if (row == StepList::kNone)
         return;
-    StepRecord& rec = editor.steps().editRecord(row);
-    rec.setTestArg(fields.testArg);
-    rec.setParam(1, fields.p1);
-    rec.setParam(2, fields.p2);
-    rec.setParam(3, fields.p3);
-    rec.setParam(4, fields.p4);
-    rec.setLink(0, kNoStep);
-    rec.setLink(1, kNoStep);
-    rec.setLink(2, nextStep(row));
-    editor.steps().recordChanged(row);
+    editor.steps().editRecords(row, row, [&fields](StepRecord& rec, int i) {
+        rec.setTestArg(fields.testArg);
+        rec.setParam(1, fields.p1);
+        rec.setParam(2, fields.p2);
+        rec.setParam(3, fields.p3);
+        rec.setParam(4, fields.p4);
+        rec.setLink(0, kNoStep);
+        rec.setLink(1, kNoStep);
+        rec.setLink(2, nextStep(i));
+    });
 }
 
 // Opens a module for one read; the image is released on return, also when a
@@ -181,7 +181,7 @@ bool AddArcoStep(Editor& editor, std::uint16_t moduleId, std::uint16_t testId, s
     const ArcoBlock block = ReadArcoBlock(editor, moduleId, driveTypeCode);
     if (block[0] == 0)
         return false;
-    const int row = insertStep(editor);
+    const int row = editor.insertStep();
     if (row == StepList::kNone)
         return false;
     StepRecord rec = editor.steps().row(row).record;

@@ -16,10 +16,6 @@ class StepRecord;
 // A script module has been parsed, so inserted steps have a record size.
 bool hasScriptModule(const Editor& editor);
 
-// Runs the insert and returns the new row (now the selected row), or
-// StepList::kNone when nothing could be inserted (no script module).
-int insertStep(Editor& editor);
-
 // Gives `row` its record, caption and description, reported as one change.
 // Does nothing for a row that does not exist.
 void writeStep(Editor& editor, int row, const StepRecord& record, SharedText caption, SharedText description);

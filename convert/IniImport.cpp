@@ -4,6 +4,7 @@
 #include "catalogs/IniText.h"
 #include "convert/IniExport.h"
 #include "convert/TextExport.h"
+#include "model/DialogUse.h"
 #include "model/Editor.h"
 #include "model/Error.h"
 #include "model/FileSystem.h"
@@ -33,17 +34,15 @@ void storeField(StepRecord& record, int number, std::uint32_t v)
 
 void importStep(Editor& editor, std::string_view value)
 {
-    StepList& steps = editor.steps();
-    const int before = steps.size();
-    editor.miInsertClick();
-    const int row = steps.selected();
-    if (steps.size() == before || !steps.valid(row))
+    const int row = editor.insertStep();
+    if (row == StepList::kNone)
         return;
-    applyIniValue(steps.editRecord(row), value);
-    steps.recordChanged(row);
-    const std::uint16_t id = steps.row(row).record.testId();
-    steps.setCaption(row, hex2(id));
-    steps.setDescription(row, editor.catalogs().StepDescription(id));
+    editor.steps().editRows(row, row, [&](StepRow& step, int) {
+        applyIniValue(step.record, value);
+        const std::uint16_t id = step.record.testId();
+        step.caption = hex2(id);
+        step.description = editor.catalogs().StepDescription(id);
+    });
 }
 
 } // namespace
@@ -88,7 +87,7 @@ void miImportfromINIClick(Editor& editor)
     if (editor.image().empty())
         return;
     FileDialogState& dialog = editor.openDialogState();
-    const ProposedFileName proposed(dialog, "*.ini");
+    const DialogUse proposed(dialog, "*.ini");
     const auto path = editor.host().openDialog({DialogPurpose::ImportIni, std::nullopt, dialog});
     if (!path || path->empty())
         return;

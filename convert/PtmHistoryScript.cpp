@@ -25,7 +25,7 @@ constexpr int kParams = 4;
 
 void addHistoryStep(Editor& editor, ByteView bytes, const IniFile& modDescr)
 {
-    const int row = insertStep(editor);
+    const int row = editor.insertStep();
     if (row == StepList::kNone)
         return;
     StepRecord rec = editor.steps().row(row).record;

@@ -1,5 +1,6 @@
 #include "convert/ScriptUpgrade.h"
 
+#include "model/ClosingStep.h"
 #include "model/Editor.h"
 #include "model/Hex.h"
 #include "model/Messages.h"
@@ -15,7 +16,6 @@ namespace pst {
 
 namespace {
 
-constexpr std::uint16_t kClosingId = 0x00DC;
 constexpr std::uint16_t kRemovableEEEE = 0xEEEE;
 constexpr std::uint16_t kPlaceholderId = 0xB000;
 constexpr std::uint16_t kD1 = 0x00D1;
@@ -42,11 +42,8 @@ std::uint16_t testIdAt(const StepList& steps, int row)
 // the new row, selected, or kNone when insert refused.
 int insertAfter(Editor& editor, int row)
 {
-    StepList& steps = editor.steps();
-    const int before = steps.size();
     editor.selectRow(row);
-    editor.miInsertClick();
-    return steps.size() > before ? steps.selected() : StepList::kNone;
+    return editor.insertStep();
 }
 
 // Gives a row a new record, with the ID column and the description to match.
@@ -67,17 +64,14 @@ void addClosingSteps(Editor& editor)
         int row = steps.size() - k;
         if (row < 0)
             row = StepList::kNone;
-        else if (testIdAt(steps, row) == kClosingId)
+        else if (testIdAt(steps, row) == kClosingTestId)
             continue;
         const int added = insertAfter(editor, row);
         if (added == StepList::kNone)
             return;
         StepRecord r = steps.row(added).record;
         r.setTestArg(1);
-        r.setParam(1, 15);
-        r.setParam(2, 2);
-        r.setParam(3, 0xCBFFFF);
-        r.setParam(4, static_cast<std::uint32_t>(2 * k));
+        setClosingParams(r, static_cast<std::uint32_t>(2 * k));
         r.setParam(5, 0);
         r.setLinks(kNoStep);
         steps.setRecord(added, std::move(r));
@@ -103,12 +97,9 @@ void fillPlaceholder(StepRecord& r, int rank)
         r.setParam(9, 7);
         r.setParam(10, 0x10);
     } else {
-        r.setTestId(kClosingId);
+        r.setTestId(kClosingTestId);
         r.setTestArg(2);
-        r.setParam(1, 0xF);
-        r.setParam(2, 2);
-        r.setParam(3, 0xCBFFFF);
-        r.setParam(4, 2);
+        setClosingParams(r, 2);
         r.setLinks(kNoStep);
     }
 }
@@ -127,18 +118,18 @@ void renewIds(Editor& editor)
         const bool placeholder = oldId == kPlaceholderId;
         if (old.empty() || (!placeholder && upgradedTestId(oldId) == oldId))
             continue;
-        StepRow& row = steps.editRow(i);
-        if (placeholder)
-            fillPlaceholder(row.record, ++placeholders);
-        else
-            row.record.setTestId(upgradedTestId(oldId));
-        const std::uint16_t id = row.record.testId();
-        auto [text, added] = texts.try_emplace(id);
-        if (added)
-            text->second = {hex2(id), StepDescription(*modDescr, id)};
-        row.caption = text->second.first;
-        row.description = text->second.second;
-        steps.recordChanged(i);
+        steps.editRows(i, i, [&](StepRow& row, int) {
+            if (placeholder)
+                fillPlaceholder(row.record, ++placeholders);
+            else
+                row.record.setTestId(upgradedTestId(oldId));
+            const std::uint16_t id = row.record.testId();
+            auto [text, added] = texts.try_emplace(id);
+            if (added)
+                text->second = {hex2(id), StepDescription(*modDescr, id)};
+            row.caption = text->second.first;
+            row.description = text->second.second;
+        });
     }
 }
 
@@ -181,10 +172,10 @@ void clearParameters(Editor& editor)
         const bool listed = std::find(kClearedTests.begin(), kClearedTests.end(), r.testId()) != kClearedTests.end();
         if (r.empty() || !listed || (r.param(2) == 0 && r.param(3) == 0))
             continue;
-        StepRecord& edit = steps.editRecord(i);
-        edit.setParam(2, 0);
-        edit.setParam(3, 0);
-        steps.recordChanged(i);
+        steps.editRecords(i, i, [](StepRecord& edit, int) {
+            edit.setParam(2, 0);
+            edit.setParam(3, 0);
+        });
     }
 }
 
@@ -218,7 +209,7 @@ void removeSuperfluousSteps(Editor& editor)
     int removedBeforeLast = 0;
     for (int i = 0; i <= last; ++i) {
         const std::uint16_t id = testIdAt(steps, i);
-        remove[static_cast<std::size_t>(i)] = id == kClosingId || id == kRemovableEEEE;
+        remove[static_cast<std::size_t>(i)] = id == kClosingTestId || id == kRemovableEEEE;
         if (i < last && remove[static_cast<std::size_t>(i)])
             ++removedBeforeLast;
     }

@@ -3,6 +3,8 @@
 #include "convert/GeneratedStep.h"
 #include "catalogs/Catalogs.h"
 #include "convert/SourceModule.h"
+#include "model/ClosingStep.h"
+#include "model/DialogUse.h"
 #include "model/Editor.h"
 #include "model/Hex.h"
 #include "model/MessagePump.h"
@@ -18,21 +20,6 @@ namespace pst {
 
 namespace {
 
-// Leaves the shared open dialog as every module dialog does.
-class ModuleDialogReset {
-public:
-    explicit ModuleDialogReset(FileDialogState& dialog) : m_dialog(dialog) {}
-    ~ModuleDialogReset()
-    {
-        m_dialog.fileName.clear();
-        m_dialog.filter = std::string(kAllFilesFilter);
-    }
-    ModuleDialogReset(const ModuleDialogReset&) = delete;
-    ModuleDialogReset& operator=(const ModuleDialogReset&) = delete;
-
-private:
-    FileDialogState& m_dialog;
-};
 
 // --- module E6 ---------------------------------------------------------------
 
@@ -108,7 +95,7 @@ struct FixedStep {
     Params params;
 };
 
-constexpr Params kDcEnd = params({{1, 0xF}, {2, 2}, {3, 0xCBFFFF}});
+constexpr Params kDcEnd = params({{1, kClosingP1}, {2, kClosingP2}, {3, kClosingP3}});
 
 constexpr Params withP4(Params p, std::uint32_t p4)
 {
@@ -145,7 +132,7 @@ void addFixedStep(Editor& editor, const FixedStep& step)
 {
     if (step.ask && !ConfirmModuleFile(editor, step.testId))
         return;
-    const int row = insertStep(editor);
+    const int row = editor.insertStep();
     if (row == StepList::kNone)
         return;
     StepRecord rec = editor.steps().row(row).record;
@@ -204,21 +191,21 @@ private:
 // size in use.
 void addCopiedTest(Editor& editor, ByteView test, TextsById& texts)
 {
-    const int row = insertStep(editor);
+    const int row = editor.insertStep();
     if (row == StepList::kNone)
         return;
-    StepRow& target = editor.steps().editRow(row);
-    StepRecord& rec = target.record;
-    rec.overwrite(0, test);
-    if (rec.testArg() == 0)
-        rec.setTestArg(1);
-    const std::uint16_t id = rec.testId();
-    if (takesPostAction(id))
-        rec.setPostAction(2);
-    const TextsById::Texts& shown = texts(id);
-    target.caption = shown.caption;
-    target.description = shown.description;
-    editor.steps().recordChanged(row);
+    editor.steps().editRows(row, row, [&](StepRow& target, int) {
+        StepRecord& rec = target.record;
+        rec.overwrite(0, test);
+        if (rec.testArg() == 0)
+            rec.setTestArg(1);
+        const std::uint16_t id = rec.testId();
+        if (takesPostAction(id))
+            rec.setPostAction(2);
+        const TextsById::Texts& shown = texts(id);
+        target.caption = shown.caption;
+        target.description = shown.description;
+    });
 }
 
 void copyTests(Editor& editor, ModuleImage& e6, const TestList& list)
@@ -277,9 +264,8 @@ E6Outcome generateFromE6(Editor& editor)
 bool ConfirmModuleFile(Editor& editor, std::uint16_t moduleId)
 {
     FileDialogState& dialog = editor.openDialogState();
-    ModuleDialogReset reset(dialog);
+    const DialogUse use(dialog, {}, DialogUse::Filter::AllFiles);
     dialog.filter = moduleFilter(moduleId);
-    dialog.fileName.clear();
     const auto path = editor.host().openDialog({DialogPurpose::ConfirmModule, moduleId, dialog});
     return path && !path->empty();
 }

@@ -1,5 +1,6 @@
 #include "convert/TextExport.h"
 
+#include "model/DialogUse.h"
 #include "model/Editor.h"
 #include "model/Error.h"
 #include "model/FileSystem.h"
@@ -22,7 +23,7 @@ void exportTextFile(Editor& editor, DialogPurpose purpose, std::string_view prop
     if (editor.image().empty())
         return;
     FileDialogState& dialog = editor.saveDialogState();
-    const ProposedFileName proposed(dialog, proposedName);
+    const DialogUse proposed(dialog, proposedName);
     const auto path = editor.host().saveDialog({purpose, std::nullopt, dialog});
     if (!path || path->empty())
         return;

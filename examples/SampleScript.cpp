@@ -1,6 +1,7 @@
 #include "examples/SampleScript.h"
 
 #include "examples/SampleModule.h"
+#include "model/ClosingStep.h"
 #include "model/StepRecord.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ constexpr std::uint16_t kFailedReadScan = 0x0106;
 // The delay step's fields, as the editor's own closing steps set them.
 constexpr std::array<Param, 5> delay(std::uint32_t variant)
 {
-    return {{{1, 0xF}, {2, 2}, {3, 0xCBFFFF}, {4, variant}}};
+    return {{{1, kClosingP1}, {2, kClosingP2}, {3, kClosingP3}, {4, variant}}};
 }
 
 std::uint32_t ptmStartTime(ModuleLayout layout)

@@ -23,12 +23,6 @@ std::string errorText(const std::exception& e)
 Editor::Editor(Host& host, FileSystem& fs, std::string catalogFolder)
     : m_host(host), m_fs(fs), m_catalogs(fs, std::move(catalogFolder))
 {
-    m_steps.setObserver(this);
-}
-
-Editor::~Editor()
-{
-    m_steps.setObserver(nullptr);
 }
 
 bool Editor::run(const std::function<void()>& command)
@@ -36,22 +30,38 @@ bool Editor::run(const std::function<void()>& command)
     if (m_busy)
         return false;
     m_busy = true;
-    bool ok = true;
-    try {
-        command();
-    } catch (const std::exception& e) {
-        ok = false;
-        m_host.showError(errorText(e));
-    }
+    m_revisionAtStart = m_steps.revision();
+    bool ok = attempt(command);
     // What the command changed so far stays; the views must show it.
-    try {
-        flushRefresh();
-    } catch (const std::exception& e) {
-        ok = false;
-        m_host.showError(errorText(e));
-    }
+    ok = attempt([this] { finishCommand(); }) && ok;
     m_busy = false;
     return ok;
+}
+
+bool Editor::attempt(const std::function<void()>& work)
+{
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        m_host.showError(errorText(e));
+        return false;
+    }
+}
+
+// What every command ends with, decided from what it changed: a selection
+// that changed gets its title (as a click on the row would give), the host
+// learns whether the script is now modified and whether its rows changed,
+// and the selected step's views are refreshed when it, or what it shows,
+// changed, or the command asked.
+void Editor::finishCommand()
+{
+    titleSelection();
+    reportModified();
+    if (m_steps.revision() != m_revisionAtStart)
+        m_host.scriptChanged();
+    if (m_refreshPending || m_steps.selectedRowRevision() != m_refreshedRow)
+        lvScriptChange();
 }
 
 std::uint16_t Editor::moduleId() const
@@ -61,10 +71,21 @@ std::uint16_t Editor::moduleId() const
 
 void Editor::setModified(bool modified)
 {
-    if (m_modified == modified)
+    if (modified)
+        m_cleanRevision.reset();
+    else
+        m_cleanRevision = m_steps.revision();
+    reportModified();
+}
+
+// The host hears of the mark only when it changes.
+void Editor::reportModified()
+{
+    const bool now = modified();
+    if (now == m_reportedModified)
         return;
-    m_modified = modified;
-    m_host.modifiedChanged(modified);
+    m_reportedModified = now;
+    m_host.modifiedChanged(now);
 }
 
 EditorSnapshot Editor::snapshot() const
@@ -87,12 +108,11 @@ void Editor::restore(EditorSnapshot s)
     m_recordSize = s.recordSize;
     m_maxStepCount = s.maxStepCount;
     m_modIdText = std::move(s.modIdText);
-    m_host.hexSetSize(m_recordSize);
-    m_host.hexSetHint(hexHint());
+    m_record.setSizeUnlocked(m_recordSize);
     m_steps.reset(std::move(s.rows));
     selectAndShow(s.selected);
     setModified(true);
-    m_host.relayoutColumns();
+    m_host.scriptReplaced();
     requestRefresh();
 }
 
@@ -110,6 +130,7 @@ void Editor::setTitle(std::string title)
 void Editor::selectRow(int row)
 {
     m_steps.select(row);
+    titleSelection();
 }
 
 void Editor::selectAndShow(int row)
@@ -119,50 +140,71 @@ void Editor::selectAndShow(int row)
         m_host.scrollToRow(m_steps.selected());
 }
 
+void Editor::titleSelection()
+{
+    if (m_steps.selectionRevision() != m_titledSelection)
+        lvScriptSelectItem();
+}
+
 void Editor::lvScriptSelectItem()
 {
     const int n = m_steps.selected() + 1;
     setTitle(std::string(kAppTitle) + " - " + m_modIdText + " - Step: " + std::to_string(n) + " ("
              + hexUpper(static_cast<std::uint64_t>(n)) + "h)");
+    m_titledSelection = m_steps.selectionRevision();
 }
 
 void Editor::lvScriptChange()
 {
     m_refreshPending = false;
-    m_host.hexResetEditState();
+    m_refreshedRow = m_steps.selectedRowRevision();
+    m_record.resetEditState();
     const int sel = m_steps.selected();
     if (sel == StepList::kNone || m_steps.row(sel).record.empty())
         return;
     const StepRecord& rec = m_steps.row(sel).record;
-    m_host.hexLoad(rec.bytes());
+    m_record.load(rec.bytes());
     m_customText = m_catalogs.StepDescription(rec.testId());
     m_host.customTextChanged(m_customText);
     m_status = m_catalogs.LookupErrorText(rec.errorCode(m_layout));
     m_host.statusChanged(m_status);
 }
 
-void Editor::flushRefresh()
+ByteRange Editor::writeRecordBytes(std::size_t offset, ByteView bytes)
 {
-    if (m_refreshPending)
-        lvScriptChange();
+    const ByteRange written = m_record.write(offset, bytes);
+    storeRecordBytes(written);
+    return written;
 }
 
-void Editor::heScriptChange(ByteView viewBytes)
+ByteRange Editor::undoRecordBytes()
+{
+    const ByteRange restored = m_record.undo();
+    storeRecordBytes(restored);
+    return restored;
+}
+
+ByteRange Editor::redoRecordBytes()
+{
+    const ByteRange restored = m_record.redo();
+    storeRecordBytes(restored);
+    return restored;
+}
+
+// The buffer's bytes in `range` go into the selected row's record; with none
+// selected they belong to no step.
+void Editor::storeRecordBytes(ByteRange range)
 {
     const int sel = m_steps.selected();
-    if (sel == StepList::kNone)
+    if (range.empty() || sel == StepList::kNone)
         return;
-    StepRecord& rec = m_steps.editRecord(sel);
-    if (rec.empty())
-        return;
-    const std::size_t n = std::min<std::size_t>(viewBytes.size(), m_recordSize);
-    if (std::equal(viewBytes.begin(), viewBytes.begin() + static_cast<std::ptrdiff_t>(n), rec.bytes().begin()))
-        return;
-    rec.overwrite(0, viewBytes.first(n));
-    // The hex view already shows these bytes: repaint the row, no refresh.
-    m_writingFromHexView = true;
-    m_steps.recordChanged(sel);
-    m_writingFromHexView = false;
+    const ByteView bytes = ByteView(m_record.bytes()).subspan(range.offset, range.length);
+    const bool refreshed = m_refreshedRow == m_steps.selectedRowRevision();
+    m_steps.writeRecord(sel, range.offset, bytes);
+    // The hex view shows these bytes already: the row repaints, nothing is
+    // loaded into the view again.
+    if (refreshed)
+        m_refreshedRow = m_steps.selectedRowRevision();
 }
 
 std::string Editor::hexHint() const
@@ -170,58 +212,6 @@ std::string Editor::hexHint() const
     std::string hint = "Offset 00 - TEST_ID\nOffset 48 - GOTO_ON_SUCCES\nOffset 4A - GOTO_ON_ERR\nOffset 4C - GOTO_ON_ABRT";
     hint += m_layout == ModuleLayout::Legacy28 ? "\nOffset 54 - Error Code" : "\nOffset 68 - Error Code";
     return hint;
-}
-
-// --- StepListObserver --------------------------------------------------------
-
-void Editor::rowsAboutToBeInserted(int first, int last) { m_host.rowsAboutToBeInserted(first, last); }
-
-void Editor::rowsInserted(int first, int last)
-{
-    m_host.rowsInserted(first, last);
-    setModified(true);
-}
-
-void Editor::rowsAboutToBeRemoved(int first, int last) { m_host.rowsAboutToBeRemoved(first, last); }
-
-void Editor::rowsRemoved(int first, int last)
-{
-    m_host.rowsRemoved(first, last);
-    setModified(true);
-}
-
-void Editor::rowAboutToBeMoved(int from, int to) { m_host.rowAboutToBeMoved(from, to); }
-
-void Editor::rowMoved(int from, int to)
-{
-    m_host.rowMoved(from, to);
-    setModified(true);
-    requestRefresh();
-}
-
-void Editor::listAboutToBeReset() { m_host.listAboutToBeReset(); }
-
-void Editor::listReset()
-{
-    m_host.listReset();
-    setModified(true);
-    requestRefresh();
-}
-
-void Editor::rowsChanged(int first, int last)
-{
-    m_host.rowsChanged(first, last);
-    setModified(true);
-    const int sel = m_steps.selected();
-    if (!m_writingFromHexView && sel >= first && sel <= last)
-        requestRefresh();
-}
-
-void Editor::selectionChanged(int previous, int current)
-{
-    m_host.selectionChanged(previous, current);
-    lvScriptSelectItem();
-    requestRefresh();
 }
 
 } // namespace pst

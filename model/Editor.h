@@ -6,17 +6,21 @@
 // Handlers keep the names of the window's events (btReadClick, miInsertClick,
 // ...). They may throw Error; commands that other commands call (insert,
 // delete, the END rule) are called directly. A host starts a command with
-// run(), which shows an uncaught error, as the window's default handler does,
-// and brings the views of the selected step up to date afterwards.
+// run(), the one place where a command begins and ends: it shows an uncaught
+// error, as the window's default handler does, and when the command ends
+// decides, once, what follows from what it changed: the title of a selection
+// that changed, the modified mark, and the refresh of the selected step.
 
 #include "catalogs/Catalogs.h"
 #include "model/Host.h"
 #include "model/ModuleImage.h"
 #include "model/ModuleLayout.h"
+#include "model/RecordBuffer.h"
 #include "model/StepList.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,10 +32,9 @@ struct EditorSnapshot;
 
 inline constexpr std::string_view kAppTitle = "Self Scan Script";
 
-class Editor : private StepListObserver {
+class Editor {
 public:
     Editor(Host& host, FileSystem& fs, std::string catalogFolder);
-    ~Editor() override;
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
@@ -49,6 +52,9 @@ public:
     const ModuleImage& image() const { return m_image; }
     StepList& steps() { return m_steps; }
     const StepList& steps() const { return m_steps; }
+    // The selected step's bytes as the hex view shows them, their change
+    // marks and their history. Changed only by the editor.
+    const RecordBuffer& recordBuffer() const { return m_record; }
     ModuleLayout layout() const { return m_layout; }
     std::uint16_t recordSize() const { return m_recordSize; }
     std::int64_t maxStepCount() const { return m_maxStepCount; }
@@ -70,8 +76,11 @@ public:
     EditorSnapshot snapshot() const;
     void restore(EditorSnapshot snapshot);
 
-    // The script differs from what was last loaded or saved.
-    bool modified() const { return m_modified; }
+    // The script differs from what was last loaded or saved: its rows have
+    // changed since (StepList::revision()), or it was said to be modified.
+    bool modified() const { return !m_cleanRevision || *m_cleanRevision != m_steps.revision(); }
+    // False: the rows as they are now are the file's. True: they are not,
+    // whatever changes next. The host is told at once.
     void setModified(bool modified);
 
     // --- controls the user sets -----------------------------------------
@@ -80,7 +89,8 @@ public:
     void setCustomText(std::string text);
     // Sets the family text and runs cbFamilyChange, as typing would.
     void setFamilyText(std::string text);
-    // A click on a row of the step list (kNone: below the last row).
+    // A click on a row of the step list (kNone: below the last row): the
+    // title names the row at once, the refresh follows when the command ends.
     void selectRow(int row);
 
     // --- window events -------------------------------------------------
@@ -90,11 +100,22 @@ public:
     // lvScriptChange: brings the hex view, cbCustom and the status line up
     // to date with the selected row.
     void lvScriptChange();
-    // heScriptChange: the hex view's bytes changed; copies the first
-    // RecordSize bytes into the selected row's record.
-    void heScriptChange(ByteView viewBytes);
     void cbFamilyChange();
     void btWriteToIniClick();
+
+    // --- the selected step's bytes (the hex view) ---------------------------
+    // Writes `bytes` from `offset` on, as the user types or pastes them into
+    // the hex view (the field inspector's values and pstool's --poke too):
+    // one step of the record buffer's history, the bytes marked as changed,
+    // and the selected row's record updated. With no row selected only the
+    // shown bytes change; they belong to no step. Refused whole (an empty
+    // range) unless the bytes lie wholly inside the record. Returns the
+    // bytes written; no refresh follows, the view shows them already.
+    ByteRange writeRecordBytes(std::size_t offset, ByteView bytes);
+    // The hex view's Ctrl+Z and Ctrl+Shift+Z: the bytes restored (an empty
+    // range when the history holds nothing), into the selected record too.
+    ByteRange undoRecordBytes();
+    ByteRange redoRecordBytes();
 
     // --- Load and Save ---------------------------------------------------
     void btReadClick();
@@ -117,6 +138,11 @@ public:
 
     // --- step editing ----------------------------------------------------
     void miInsertClick();
+    // Insert, the one way new rows come into being outside a parse: a
+    // template step behind the selected row (first with none), selected.
+    // Returns its row, for the caller to overwrite its record, caption and
+    // description; kNone when nothing was inserted (no module parsed yet).
+    int insertStep();
     void miDeleteClick();
     // Deletes every row marked in `remove` (a flag per row) at once, with the
     // links as one Delete after another from the top would leave them, in
@@ -151,31 +177,26 @@ public:
     void lvScriptSelectItem();
     // Selects `row` and scrolls it into view.
     void selectAndShow(int row);
-    // Requests a refresh of the selected step at the end of the command.
+    // Requests a refresh of the selected step at the end of the command,
+    // whatever it changed.
     void requestRefresh() { m_refreshPending = true; }
 
 private:
+    bool attempt(const std::function<void()>& work);
+    void finishCommand();
+    // The selection title, when the selection changed since it was shown.
+    void titleSelection();
+    void reportModified();
     void applyParsed(ModuleImage source, ParsedScript parsed);
+    void storeRecordBytes(ByteRange range);
     void takeOverLinks(const StepList& from);
-    void flushRefresh();
-
-    // StepListObserver, forwarded to the host.
-    void rowsAboutToBeInserted(int first, int last) override;
-    void rowsInserted(int first, int last) override;
-    void rowsAboutToBeRemoved(int first, int last) override;
-    void rowsRemoved(int first, int last) override;
-    void rowAboutToBeMoved(int from, int to) override;
-    void rowMoved(int from, int to) override;
-    void listAboutToBeReset() override;
-    void listReset() override;
-    void rowsChanged(int first, int last) override;
-    void selectionChanged(int previous, int current) override;
 
     Host& m_host;
     FileSystem& m_fs;
     Catalogs m_catalogs;
     ModuleImage m_image;
     StepList m_steps;
+    RecordBuffer m_record;
     ModuleLayout m_layout = ModuleLayout::Royl;
     std::uint16_t m_recordSize = 0;
     std::int64_t m_maxStepCount = 0;
@@ -191,10 +212,27 @@ private:
     std::vector<std::string> m_familyList;
     std::vector<std::string> m_customList;
 
-    bool m_modified = false;
+    // The revision of the rows as last loaded or saved; none when no rows
+    // of this run are the file's.
+    std::optional<std::uint64_t> m_cleanRevision = 0;
+    bool m_reportedModified = false;
+    // What the title and the refresh last showed, in StepList's counters.
+    std::uint64_t m_titledSelection = 0;
+    std::uint64_t m_refreshedRow = 0;
+    std::uint64_t m_revisionAtStart = 0; // of the running command
     bool m_busy = false;
     bool m_refreshPending = false;
-    bool m_writingFromHexView = false;
 };
+
+// One command as a function over the editor: one of its own handlers
+// (handler<&Editor::miInsertClick>) or a converter (miUpgradeScriptClick).
+// The window's menu and button tables name their commands so.
+using EditorCommand = void (*)(Editor&);
+
+template <void (Editor::*Handler)()>
+void handler(Editor& editor)
+{
+    (editor.*Handler)();
+}
 
 } // namespace pst

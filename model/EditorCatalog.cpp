@@ -7,7 +7,6 @@ namespace pst {
 
 void Editor::FormShow()
 {
-    m_host.hexSetHint(hexHint());
     m_familyList = m_catalogs.ListFamilies();
     m_host.familyListChanged(m_familyList);
     if (!m_familyList.empty()) {

@@ -48,8 +48,6 @@ void Editor::WMDropFiles(const std::vector<std::string>& paths)
         ImportStepText(*this, std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
         setModified(true);
     }
-    m_host.hexSetHint(hexHint());
-    m_host.relayoutColumns();
 }
 
 } // namespace pst

@@ -22,9 +22,14 @@ bool lowersRowAbove(const StepRow& row) { return row.caption == "EEEE"; }
 
 void Editor::miInsertClick()
 {
+    insertStep();
+}
+
+int Editor::insertStep()
+{
     // Nothing to fill before a module has given the record size.
     if (m_recordSize == 0)
-        return;
+        return StepList::kNone;
     const int pos = m_steps.selected() + 1;
     StepRow row;
     row.record = StepRecord(m_recordSize);
@@ -42,6 +47,7 @@ void Editor::miInsertClick()
     m_steps.select(pos);
     renumberAfterInsert(m_steps, pos);
     requestRefresh();
+    return pos;
 }
 
 void Editor::miDeleteClick()
@@ -124,14 +130,11 @@ void Editor::miSetGoodSteptoStepByStepClick()
 
 void Editor::miClearScriptClick()
 {
-    const int n = m_steps.size();
-    for (int i = 0; i < n; ++i) {
-        StepRow& row = m_steps.editRow(i);
+    m_steps.editRows(0, m_steps.size() - 1, [this](StepRow& row, int) {
         if (!row.record.empty())
             clearLog(row.record, m_layout);
         row.icon = StepIcon::None;
-    }
-    m_steps.recordsChanged(0, n - 1);
+    });
     requestRefresh();
 }
 
@@ -140,11 +143,11 @@ void Editor::miClearCurrentStepClick()
     const int sel = m_steps.selected();
     if (sel == StepList::kNone)
         return;
-    StepRecord& rec = m_steps.editRecord(sel);
-    if (!rec.empty())
-        clearLog(rec, m_layout);
-    m_steps.recordChanged(sel);
-    m_steps.setIcon(sel, StepIcon::None);
+    m_steps.editRows(sel, sel, [this](StepRow& row, int) {
+        if (!row.record.empty())
+            clearLog(row.record, m_layout);
+        row.icon = StepIcon::None;
+    });
     requestRefresh();
 }
 

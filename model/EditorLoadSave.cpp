@@ -1,6 +1,7 @@
 // Load and Save: moving a script between a module file and the editor.
 
 #include "model/Checksum.h"
+#include "model/DialogUse.h"
 #include "model/Editor.h"
 #include "model/Error.h"
 #include "model/FileSystem.h"
@@ -14,34 +15,11 @@
 
 namespace pst {
 
-namespace {
-
-// Leaves a shared dialog as the module dialogs do, however they end.
-class DialogReset {
-public:
-    explicit DialogReset(FileDialogState& dialog, bool resetFilter) : m_dialog(dialog), m_resetFilter(resetFilter) {}
-    ~DialogReset()
-    {
-        m_dialog.fileName.clear();
-        if (m_resetFilter)
-            m_dialog.filter = std::string(kAllFilesFilter);
-    }
-    DialogReset(const DialogReset&) = delete;
-    DialogReset& operator=(const DialogReset&) = delete;
-
-private:
-    FileDialogState& m_dialog;
-    bool m_resetFilter;
-};
-
-} // namespace
-
 bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPurpose purpose)
 {
     image.clear();
-    DialogReset reset(m_openDialog, true);
+    const DialogUse use(m_openDialog, {}, DialogUse::Filter::AllFiles);
     m_openDialog.filter = moduleFilter(moduleId);
-    m_openDialog.fileName.clear();
     const auto path = m_host.openDialog({purpose, moduleId, m_openDialog});
     if (!path)
         return false;
@@ -55,8 +33,7 @@ bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPu
 bool Editor::SaveModuleFile(std::uint16_t moduleId, ModuleImage& image)
 {
     FixChecksum(image, &m_host);
-    DialogReset reset(m_saveDialog, true);
-    m_saveDialog.fileName = moduleSaveName(moduleId);
+    const DialogUse use(m_saveDialog, moduleSaveName(moduleId), DialogUse::Filter::AllFiles);
     const auto path = m_host.saveDialog({DialogPurpose::SaveModule, moduleId, m_saveDialog});
     if (!path || path->empty())
         return false;
@@ -80,16 +57,19 @@ void Editor::applyParsed(ModuleImage source, ParsedScript parsed)
     m_layout = parsed.layout;
     m_recordSize = parsed.recordSize;
     m_maxStepCount = parsed.maxStepCount;
-    m_host.hexSetSize(m_recordSize);
+    m_record.setSizeUnlocked(m_recordSize);
     m_host.focusStepList();
     m_steps.reset(std::move(parsed.rows));
     setTitle(std::string(kAppTitle) + " - " + hex2(moduleId()));
-    if (!m_steps.empty())
+    if (!m_steps.empty()) {
         selectAndShow(parsed.currentRow);
+        titleSelection();
+    }
+    // The parse then names the script in the title.
     setTitle(std::string(kAppTitle) + " - " + m_modIdText + " - All: " + hexUpper(m_steps.size())
              + ", Cur: " + hexUpper(static_cast<std::uint64_t>(parsed.currentRow + 1))
              + ", PTM Start Time:" + FormatDuration(parsed.header.ptmStartTime));
-    m_host.hexSetHint(hexHint());
+    m_host.scriptReplaced();
 }
 
 void Editor::btReadClick()
@@ -104,7 +84,6 @@ void Editor::btReadClick()
         return;
     ParseScript(std::move(loaded));
     setModified(false);
-    m_host.relayoutColumns();
 }
 
 void Editor::btWriteClick()
@@ -114,7 +93,7 @@ void Editor::btWriteClick()
 
 bool Editor::maybeSaveChanges()
 {
-    if (!m_modified)
+    if (!modified())
         return true;
     switch (m_host.askSaveChanges()) {
     case SaveChangesAnswer::Save: return saveScript();
@@ -160,7 +139,7 @@ bool Editor::saveScript()
         takeOverLinks(written);
     m_image = std::move(image);
     m_layout = layout;
-    m_host.hexResetEditState();
+    m_record.resetEditState();
     if (saved)
         setModified(false);
     return saved;
@@ -170,14 +149,13 @@ bool Editor::saveScript()
 // which holds the same rows in the same order.
 void Editor::takeOverLinks(const StepList& from)
 {
-    const int n = m_steps.size();
-    for (int i = 0; i < n && i < from.size(); ++i) {
-        StepRecord& rec = m_steps.editRecord(i);
+    m_steps.editRecords(0, m_steps.size() - 1, [&from](StepRecord& rec, int i) {
+        if (!from.valid(i))
+            return;
         const StepRecord& src = from.row(i).record;
         for (int l = 0; l < 3; ++l)
             rec.setLink(l, src.link(l));
-    }
-    m_steps.recordsChanged(0, n - 1);
+    });
     requestRefresh();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Hexadecimal as the user sees it: upper-case digits, no prefix.
 
+#include "model/HexDigit.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,18 +17,6 @@ void appendHexUpper(std::string& out, std::uint64_t v, int minDigits = 1);
 
 // Test ids, module ids and error codes: at least two digits (DC, 3421, 05).
 inline std::string hex2(std::uint64_t v) { return hexUpper(v, 2); }
-
-// The value of a hexadecimal digit (0-9, A-F, a-f), or -1 for anything else.
-constexpr int hexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 // Strict hexadecimal: one or more digits 0-9, A-F, a-f and nothing else (no
 // prefix, no sign, no blanks); nullopt when the text is not such a number or

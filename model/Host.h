@@ -6,7 +6,6 @@
 
 #include "model/Bytes.h"
 #include "model/MessagePump.h"
-#include "model/StepList.h"
 #include "model/TemplateModule.h"
 
 #include <cstdint>
@@ -46,7 +45,7 @@ struct DialogRequest {
 
 enum class SaveChangesAnswer { Save, Discard, Cancel };
 
-class Host : public StepListObserver, public MessagePump {
+class Host : public MessagePump {
 public:
     // The chosen path, or nullopt when the user cancels.
     virtual std::optional<std::string> openDialog(const DialogRequest& request) = 0;
@@ -80,19 +79,15 @@ public:
     virtual void customListChanged(const std::vector<std::string>& /*names*/) {}
     virtual void focusStepList() {}
     virtual void scrollToRow(int /*row*/) {}
-    // The list lays out its auto-sized Description column anew.
-    virtual void relayoutColumns() {}
     // The script became modified, or no longer is (after a load or a save).
     virtual void modifiedChanged(bool /*modified*/) {}
-
-    // Hex view of the selected step.
-    // Sets the view's size with its size lock lifted (new bytes 0).
-    virtual void hexSetSize(std::size_t /*size*/) {}
-    // Clears undo/redo history and changed-byte marks.
-    virtual void hexResetEditState() {}
-    // Copies bytes into the view from offset 0.
-    virtual void hexLoad(ByteView /*bytes*/) {}
-    virtual void hexSetHint(const std::string& /*hint*/) {}
+    // A command ended that changed the rows (told after modifiedChanged).
+    virtual void scriptChanged() {}
+    // A module was parsed or a recovery copy restored: a new script, maybe
+    // of another layout (Editor::layout(), and with it the hex view's hint,
+    // Editor::hexHint(), and the places of its fields) and record size. A
+    // list lays out its auto-sized Description column anew.
+    virtual void scriptReplaced() {}
 };
 
 } // namespace pst

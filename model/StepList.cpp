@@ -1,17 +1,67 @@
 #include "model/StepList.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pst {
 
-namespace {
-StepListObserver kNoObserver;
+// --- telling the observers ------------------------------------------------------
+
+void StepList::afterInsert(int first, int last)
+{
+    ++m_revision;
+    m_observers.notify([&](StepListObserver& o) { o.rowsInserted(first, last); });
 }
 
-StepListObserver& StepList::notify() const
+void StepList::afterRemove(int first, int last)
 {
-    return m_observer ? *m_observer : kNoObserver;
+    ++m_revision;
+    m_observers.notify([&](StepListObserver& o) { o.rowsRemoved(first, last); });
 }
+
+void StepList::afterMove(int from, int to)
+{
+    ++m_revision;
+    ++m_selectedRowRevision;
+    m_observers.notify([&](StepListObserver& o) { o.rowMoved(from, to); });
+}
+
+void StepList::afterReset()
+{
+    ++m_revision;
+    ++m_selectedRowRevision;
+    m_observers.notify([](StepListObserver& o) { o.listReset(); });
+}
+
+void StepList::beforeChange(int first, int last)
+{
+    m_observers.notify([&](StepListObserver& o) { o.rowsAboutToChange(first, last); });
+}
+
+void StepList::afterChange(int first, int last)
+{
+    ++m_revision;
+    if (m_selected >= first && m_selected <= last)
+        ++m_selectedRowRevision;
+    m_observers.notify([&](StepListObserver& o) { o.rowsChanged(first, last); });
+}
+
+void StepList::afterSelect(int previous)
+{
+    ++m_selectionRevision;
+    ++m_selectedRowRevision;
+    m_observers.notify([&](StepListObserver& o) { o.selectionChanged(previous, m_selected); });
+}
+
+// The selected row kept, but at a new number: the window shows the number in
+// its title, so this is a change of selection too.
+void StepList::reportSelectionMoved(int previous)
+{
+    if (m_selected != previous)
+        afterSelect(previous);
+}
+
+// --- the operations -----------------------------------------------------------------
 
 void StepList::select(int row)
 {
@@ -20,19 +70,19 @@ void StepList::select(int row)
         return;
     const int previous = m_selected;
     m_selected = next;
-    notify().selectionChanged(previous, next);
+    afterSelect(previous);
 }
 
 void StepList::insert(int pos, StepRow row)
 {
     if (pos < 0 || pos > size())
         pos = size();
-    notify().rowsAboutToBeInserted(pos, pos);
+    m_observers.notify([pos](StepListObserver& o) { o.rowsAboutToBeInserted(pos, pos); });
     m_rows.insert(m_rows.begin() + pos, std::move(row));
     const int previous = m_selected;
     if (m_selected >= pos)
         ++m_selected;
-    notify().rowsInserted(pos, pos);
+    afterInsert(pos, pos);
     reportSelectionMoved(previous);
 }
 
@@ -41,19 +91,19 @@ void StepList::remove(int i)
     if (!valid(i))
         return;
     const int previous = m_selected;
-    notify().rowsAboutToBeRemoved(i, i);
+    m_observers.notify([i](StepListObserver& o) { o.rowsAboutToBeRemoved(i, i); });
     m_rows.erase(m_rows.begin() + i);
     if (m_selected == i)
         m_selected = kNone;
     else if (m_selected > i)
         --m_selected;
-    notify().rowsRemoved(i, i);
+    afterRemove(i, i);
     reportSelectionMoved(previous);
 }
 
 void StepList::removeRows(const std::vector<bool>& remove)
 {
-    notify().listAboutToBeReset();
+    m_observers.notify([](StepListObserver& o) { o.listAboutToBeReset(); });
     std::size_t kept = 0;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         if (i < remove.size() && remove[i])
@@ -64,89 +114,87 @@ void StepList::removeRows(const std::vector<bool>& remove)
     }
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(kept), m_rows.end());
     m_selected = kNone;
-    notify().listReset();
+    afterReset();
 }
 
 void StepList::swapWithNext(int i)
 {
     if (!valid(i) || !valid(i + 1))
         return;
-    notify().rowAboutToBeMoved(i, i + 1);
+    m_observers.notify([i](StepListObserver& o) { o.rowAboutToBeMoved(i, i + 1); });
     std::swap(m_rows[static_cast<std::size_t>(i)], m_rows[static_cast<std::size_t>(i) + 1]);
     const int previous = m_selected;
     if (m_selected == i)
         m_selected = i + 1;
     else if (m_selected == i + 1)
         m_selected = i;
-    notify().rowMoved(i, i + 1);
+    afterMove(i, i + 1);
     reportSelectionMoved(previous);
-}
-
-// The selected row kept, but at a new number: the window shows the number in
-// its title, so this is a change of selection too.
-void StepList::reportSelectionMoved(int previous)
-{
-    if (m_selected != previous)
-        notify().selectionChanged(previous, m_selected);
 }
 
 void StepList::reset(std::vector<StepRow> rows)
 {
-    notify().listAboutToBeReset();
+    m_observers.notify([](StepListObserver& o) { o.listAboutToBeReset(); });
     m_rows = std::move(rows);
     m_selected = kNone;
-    notify().listReset();
+    afterReset();
 }
 
 void StepList::setCaption(int i, SharedText caption)
 {
     if (!valid(i))
         return;
+    beforeChange(i, i);
     m_rows[static_cast<std::size_t>(i)].caption = std::move(caption);
-    notify().rowsChanged(i, i);
+    afterChange(i, i);
 }
 
 void StepList::setDescription(int i, SharedText description)
 {
     if (!valid(i))
         return;
+    beforeChange(i, i);
     m_rows[static_cast<std::size_t>(i)].description = std::move(description);
-    notify().rowsChanged(i, i);
+    afterChange(i, i);
 }
 
 void StepList::setIcon(int i, StepIcon icon)
 {
     if (!valid(i))
         return;
+    beforeChange(i, i);
     m_rows[static_cast<std::size_t>(i)].icon = icon;
-    notify().rowsChanged(i, i);
+    afterChange(i, i);
 }
 
 void StepList::setRecord(int i, StepRecord record)
 {
     if (!valid(i))
         return;
+    beforeChange(i, i);
     m_rows[static_cast<std::size_t>(i)].record = std::move(record);
-    notify().rowsChanged(i, i);
+    afterChange(i, i);
 }
 
-void StepList::recordsChanged(int first, int last)
+bool StepList::writeRecord(int i, std::size_t offset, ByteView bytes)
 {
-    if (m_rows.empty())
-        return;
-    if (first < 0)
-        first = 0;
-    if (last >= size())
-        last = size() - 1;
-    if (first <= last)
-        notify().rowsChanged(first, last);
+    if (!valid(i))
+        return false;
+    StepRecord& record = m_rows[static_cast<std::size_t>(i)].record;
+    if (offset >= record.size())
+        return false;
+    bytes = bytes.first(std::min(bytes.size(), record.size() - offset));
+    if (std::equal(bytes.begin(), bytes.end(), record.bytes().begin() + static_cast<std::ptrdiff_t>(offset)))
+        return false;
+    beforeChange(i, i);
+    record.overwrite(offset, bytes);
+    afterChange(i, i);
+    return true;
 }
 
 void StepList::FreeStepData()
 {
-    for (auto& r : m_rows)
-        r.record.release();
-    recordsChanged(0, size() - 1);
+    editRecords(0, size() - 1, [](StepRecord& record, int) { record.release(); });
 }
 
 int FindStepByTestId(const StepList& list, std::uint16_t id)

@@ -1,12 +1,21 @@
 #pragma once
 // The rows of the script as the editor shows them: each row owns one copy of
 // its step record, its caption (ID column), description and result icon. Row
-// 0 is step 1. Every change is reported to one observer, before and after, so
-// that a view model can mirror it row by row.
+// 0 is step 1.
+//
+// Rows change only through the operations below (insert, remove, removeRows,
+// swapWithNext, reset, the setters, writeRecord, and editRows for an edit in
+// place). Each is told to every observer, before and after, so that a view
+// model can mirror it row by row (and whoever keeps a history, what the rows
+// were); and each moves the revision counters on, which the editor compares
+// when a command ends.
 
+#include "model/ObserverList.h"
 #include "model/SharedText.h"
 #include "model/StepRecord.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,7 +45,9 @@ public:
     virtual void listAboutToBeReset() {}
     // All rows replaced; the selection is gone (no selectionChanged follows).
     virtual void listReset() {}
-    // Texts, icon or record bytes of rows first..last changed.
+    // Texts, icon or record bytes of rows first..last are about to change,
+    // and have changed.
+    virtual void rowsAboutToChange(int /*first*/, int /*last*/) {}
     virtual void rowsChanged(int /*first*/, int /*last*/) {}
     virtual void selectionChanged(int /*previous*/, int /*current*/) {}
 };
@@ -45,7 +56,19 @@ class StepList {
 public:
     static constexpr int kNone = -1;
 
-    void setObserver(StepListObserver* observer) { m_observer = observer; }
+    // Observers are told of every change; see ObserverList.
+    void addObserver(StepListObserver* observer) { m_observers.add(observer); }
+    void removeObserver(StepListObserver* observer) { m_observers.remove(observer); }
+
+    // Counters that grow with every change of their kind, for a command to
+    // compare when it ends. revision(): the rows (their number, order,
+    // records, texts or icons). selectionRevision(): a reported change of the
+    // selection. selectedRowRevision(): what the selected row shows may have
+    // changed (the selection, the selected row's own record or texts, the
+    // order of the rows, or all of them at once).
+    std::uint64_t revision() const { return m_revision; }
+    std::uint64_t selectionRevision() const { return m_selectionRevision; }
+    std::uint64_t selectedRowRevision() const { return m_selectedRowRevision; }
 
     int size() const { return static_cast<int>(m_rows.size()); }
     bool empty() const { return m_rows.empty(); }
@@ -86,25 +109,57 @@ public:
     void setDescription(int i, SharedText description);
     void setIcon(int i, StepIcon icon);
     void setRecord(int i, StepRecord record);
+    // Overwrites bytes of row i's record from `offset` on (bytes past its end
+    // are dropped); reports the row changed only when a byte differs. True
+    // when one did.
+    bool writeRecord(int i, std::size_t offset, ByteView bytes);
 
-    // Direct access to a record (or a whole row) for an edit; the caller reports the change
-    // with recordsChanged() when done (bulk edits report once).
-    StepRecord& editRecord(int i) { return m_rows[static_cast<std::size_t>(i)].record; }
-    StepRow& editRow(int i) { return m_rows[static_cast<std::size_t>(i)]; }
-    void recordsChanged(int first, int last);
-    void recordChanged(int i) { recordsChanged(i, i); }
+    // Edits rows first..last (clamped to the list) in place: `edit(row,
+    // index)` is called for each in order and may leave a row as it was.
+    // Told as one change of those rows; nothing when the range is empty.
+    template <typename Edit>
+    void editRows(int first, int last, Edit&& edit);
+    // The same for the rows' records: `edit(record, index)`.
+    template <typename Edit>
+    void editRecords(int first, int last, Edit&& edit)
+    {
+        editRows(first, last, [&edit](StepRow& row, int i) { edit(row.record, i); });
+    }
 
     // Releases every row's record; the rows stay, without records.
     void FreeStepData();
 
 private:
-    StepListObserver& notify() const;
+    void beforeChange(int first, int last);
+    // Each tells the observers of a change made and moves the counters on.
+    void afterInsert(int first, int last);
+    void afterRemove(int first, int last);
+    void afterMove(int from, int to);
+    void afterReset();
+    void afterChange(int first, int last);
+    void afterSelect(int previous);
     void reportSelectionMoved(int previous);
 
     std::vector<StepRow> m_rows;
     int m_selected = kNone;
-    StepListObserver* m_observer = nullptr;
+    ObserverList<StepListObserver> m_observers;
+    std::uint64_t m_revision = 0;
+    std::uint64_t m_selectionRevision = 0;
+    std::uint64_t m_selectedRowRevision = 0;
 };
+
+template <typename Edit>
+void StepList::editRows(int first, int last, Edit&& edit)
+{
+    first = std::max(first, 0);
+    last = std::min(last, size() - 1);
+    if (first > last)
+        return;
+    beforeChange(first, last);
+    for (int i = first; i <= last; ++i)
+        edit(m_rows[static_cast<std::size_t>(i)], i);
+    afterChange(first, last);
+}
 
 // Index of the first row whose TEST_ID equals id, or -1.
 int FindStepByTestId(const StepList& list, std::uint16_t id);

@@ -144,17 +144,15 @@ int ImportStepText(Editor& editor, std::string_view text)
     while (lines.next(line)) {
         if (isSkippedStepLine(line))
             continue;
-        const int before = steps.size();
-        editor.miInsertClick();
-        if (steps.size() == before)
+        const int row = editor.insertStep();
+        if (row == StepList::kNone)
             break; // no record size to insert with
-        const int row = steps.selected();
-        StepRecord& rec = steps.editRecord(row);
-        rec.zero(0, field::TEST_FIELDS_END);
-        storeStepFields(rec.mutableBytes(), splitStepFields(line, maxFields));
-        steps.recordChanged(row);
-        steps.setCaption(row, hex2(rec.testId()));
-        steps.setDescription(row, editor.catalogs().StepDescription(rec.testId()));
+        steps.editRows(row, row, [&](StepRow& step, int) {
+            step.record.zero(0, field::TEST_FIELDS_END);
+            storeStepFields(step.record.mutableBytes(), splitStepFields(line, maxFields));
+            step.caption = hex2(step.record.testId());
+            step.description = editor.catalogs().StepDescription(step.record.testId());
+        });
         ++imported;
     }
     editor.requestRefresh();

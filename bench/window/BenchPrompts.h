@@ -3,7 +3,7 @@
 // message or an error (a load that failed) is printed and remembered, so the
 // figure is refused rather than timed on the wrong work.
 
-#include "ui/WindowPrompts.h"
+#include "ui/session/WindowPrompts.h"
 
 #include <cstdio>
 

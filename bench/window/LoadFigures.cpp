@@ -9,9 +9,9 @@
 #include "model/Hex.h"
 #include "model/ModuleImage.h"
 #include "model/ScriptParser.h"
-#include "ui/DisplayText.h"
-#include "ui/MainWindow.h"
-#include "ui/StepListView.h"
+#include "ui/common/DisplayText.h"
+#include "ui/steplist/StepListView.h"
+#include "ui/window/MainWindow.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QSettings>
@@ -91,7 +91,8 @@ Timing LoadFigures::windowLoad()
     setup.prompts = std::move(prompts);
     const QString settings = m_dir.filePath(QStringLiteral("settings.ini"));
     setup.settings = [settings] { return std::make_unique<QSettings>(settings, QSettings::IniFormat); };
-    TfmScript window(std::move(setup));
+    EditorSession session(std::move(setup));
+    TfmScript window(session);
     PaintWaiter shown(&window);
     window.show();
     if (!shown.wait())

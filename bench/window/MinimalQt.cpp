@@ -2,7 +2,7 @@
 // a list, ended right after its first painted frame as
 // `pstedit --quit-after-first-paint` is; the baseline of pstedit's start.
 
-#include "ui/FirstPaintQuit.h"
+#include "ui/window/FirstPaintQuit.h"
 
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMainWindow>

@@ -121,7 +121,7 @@ TEST_F(IniImport, EachKeyBecomesAStepAfterTheSelectedOne)
     EXPECT_EQ(shortLine.link(0), 4);
     EXPECT_EQ(shortLine.errorCode(ModuleLayout::Royl), 0xFFFF);
     // The hex view shows the last imported step.
-    EXPECT_EQ(host.hex.bytes(), steps.row(4).record.data());
+    EXPECT_EQ(editor.recordBuffer().bytes(), steps.row(4).record.data());
 }
 
 TEST_F(IniImport, DialogProposesStarIniAndClearsIt)

@@ -80,7 +80,7 @@ TEST_F(PtmHistoryScript, EachEntryBecomesASelfLinkedStep)
     EXPECT_EQ(editor.steps().row(1).description, "Desc of 8010");
     EXPECT_EQ(editor.steps().row(2).description, "Seven");
     EXPECT_EQ(selected(), 2); // the last generated step
-    EXPECT_EQ(host.hex.bytes(), record(2).data());
+    EXPECT_EQ(editor.recordBuffer().bytes(), record(2).data());
     ASSERT_EQ(host.dialogs.size(), 1u);
     EXPECT_EQ(host.dialogs[0].filter, "Module 1100|*1100*.rpm|All|*.*");
 }

@@ -75,11 +75,11 @@ TEST_F(EditorDrop, ATextFileBecomesTheStepsOfTheTemplateModule)
 
     EXPECT_EQ(editor.steps().selected(), 1);
     EXPECT_EQ(editor.title(), "Self Scan Script - 28 - Step: 2 (2h)");
-    EXPECT_EQ(host.hex.bytes(), editor.steps().row(1).record.data());
+    EXPECT_EQ(editor.recordBuffer().bytes(), editor.steps().row(1).record.data());
     EXPECT_EQ(host.custom, "Host one");
     EXPECT_TRUE(editor.modified());
-    EXPECT_EQ(host.hint.substr(host.hint.rfind('\n') + 1), "Offset 68 - Error Code");
-    EXPECT_EQ(host.relayouts, 2); // the load, then the drop
+    EXPECT_EQ(editor.hexHint().substr(editor.hexHint().rfind('\n') + 1), "Offset 68 - Error Code");
+    EXPECT_EQ(host.scriptsReplaced, 2); // the load, then the drop
     EXPECT_TRUE(host.errors.empty());
 }
 
@@ -99,7 +99,7 @@ TEST_F(EditorDrop, AModuleReplacesTheScriptWithoutTheModuleIdBox)
     EXPECT_EQ(editor.steps().row(1).description, "Host one");
     EXPECT_EQ(editor.title(), "Self Scan Script - 3C - All: 3, Cur: 1, PTM Start Time:00:00:00");
     EXPECT_FALSE(editor.modified());
-    EXPECT_EQ(host.relayouts, 2);
+    EXPECT_EQ(host.scriptsReplaced, 2);
 }
 
 TEST_F(EditorDrop, AModuleThatOnlyStartsWithTheMagicIsNotCheckedFurther)

@@ -33,7 +33,7 @@ TEST_F(EditorEdits, InsertWithNothingSelectedPutsTheTemplateFirst)
     EXPECT_EQ(r.errorCode(ModuleLayout::Royl), 0xFFFF);
     EXPECT_EQ((Links{r.link(0), r.link(1), r.link(2)}), (Links{2, 2, 2}));
     // The hex view shows the new record.
-    EXPECT_EQ(host.hex.bytes(), r.data());
+    EXPECT_EQ(editor.recordBuffer().bytes(), r.data());
 }
 
 TEST_F(EditorEdits, InsertRenumbersOnlyTheRowsAfterItAndBelowTheCount)
@@ -226,7 +226,7 @@ TEST_F(EditorEdits, ClearCurrentStepLogClearsOnlyTheSelectedRow)
     EXPECT_EQ(editor.steps().row(0).icon, StepIcon::Passed);
     EXPECT_EQ(editor.steps().row(1).icon, StepIcon::None);
     EXPECT_EQ(editor.steps().row(1).record.errorCode(ModuleLayout::Royl), 0xFFFF);
-    EXPECT_EQ(host.hex.bytes(), editor.steps().row(1).record.data());
+    EXPECT_EQ(editor.recordBuffer().bytes(), editor.steps().row(1).record.data());
 }
 
 TEST_F(EditorEdits, ClearKeepsTheImageAndTitle)
@@ -241,20 +241,44 @@ TEST_F(EditorEdits, ClearKeepsTheImageAndTitle)
     EXPECT_EQ(editor.title(), title);
 }
 
+// Ctrl+Z in the hex view takes the bytes back in the record too, until
+// another selection starts a new history.
+TEST_F(EditorEdits, HexViewUndoGoesIntoTheRecordUntilTheNextSelection)
+{
+    loadSteps({{1, 1, 1}, {2, 2, 2}});
+    editor.selectRow(0);
+    const Byte ffff[2] = {0xFF, 0xFF};
+    ASSERT_TRUE(editor.run([&] { editor.writeRecordBytes(0x48, ffff); }));
+    ASSERT_TRUE(editor.run([&] { EXPECT_EQ(editor.undoRecordBytes(), (ByteRange{0x48, 2})); }));
+    EXPECT_EQ(links()[0], (Links{1, 1, 1}));
+    EXPECT_FALSE(editor.recordBuffer().isChanged(0x48));
+    ASSERT_TRUE(editor.run([&] { editor.redoRecordBytes(); }));
+    EXPECT_EQ(links()[0], (Links{0xFFFF, 1, 1}));
+
+    editor.selectRow(1);
+    editor.selectRow(0);
+    ASSERT_TRUE(editor.run([] {}));
+    EXPECT_EQ(editor.recordBuffer().bytes(), editor.steps().row(0).record.data());
+    EXPECT_FALSE(editor.recordBuffer().isChanged(0x48));
+    ASSERT_TRUE(editor.run([&] { EXPECT_TRUE(editor.undoRecordBytes().empty()); }));
+    EXPECT_EQ(links()[0], (Links{0xFFFF, 1, 1}));
+}
+
 TEST_F(EditorEdits, HexViewEditsGoIntoTheSelectedRecordOnly)
 {
     loadSteps({{1, 1, 1}, {2, 2, 2}});
     editor.selectRow(0);
     ASSERT_TRUE(editor.run([] {}));
-    Bytes view = host.hex.bytes();
-    putU16(view, 0x48, 0xFFFF);
-    const int resets = host.hexResets;
-    editor.heScriptChange(view);
+    const Byte ffff[2] = {0xFF, 0xFF};
+    ASSERT_TRUE(editor.run([&] { EXPECT_EQ(editor.writeRecordBytes(0x48, ffff), (ByteRange{0x48, 2})); }));
     EXPECT_EQ(links()[0], (Links{0xFFFF, 1, 1}));
     EXPECT_EQ(editor.steps().row(0).caption, "10"); // the ID text stays
-    EXPECT_EQ(host.hexResets, resets);               // no refresh, undo history kept
+    EXPECT_TRUE(editor.recordBuffer().canUndo()); // no refresh, undo history kept
+    EXPECT_TRUE(editor.recordBuffer().isChanged(0x49));
+    // With no row selected the shown bytes change, no record does.
     editor.selectRow(StepList::kNone);
-    editor.heScriptChange(Bytes(136, 0xEE));
+    ASSERT_TRUE(editor.run([&] { editor.writeRecordBytes(0, Bytes(136, 0xEE)); }));
+    EXPECT_EQ(editor.recordBuffer().bytes(), Bytes(136, 0xEE));
     EXPECT_EQ(links(), (std::vector<Links>{{0xFFFF, 1, 1}, {2, 2, 2}}));
 }
 
@@ -365,8 +389,7 @@ TEST_F(EditorEdits, RandomEditsAgreeWithTheDescribedArithmetic)
             const std::uint16_t v = linkValues[pick(11)];
             Byte typed[2];
             putU16(typed, 0, v);
-            host.hex.overwrite(field::kLinks[static_cast<std::size_t>(link)], typed);
-            editor.heScriptChange(host.hex.bytes());
+            ASSERT_TRUE(editor.run([&] { editor.writeRecordBytes(field::kLinks[static_cast<std::size_t>(link)], typed); }));
             if (oracle.selected >= 0)
                 oracle.rows[static_cast<std::size_t>(oracle.selected)].links[static_cast<std::size_t>(link)] = v;
         }
@@ -383,7 +406,7 @@ TEST_F(EditorEdits, RandomEditsAgreeWithTheDescribedArithmetic)
                 << "step " << step << " row " << i;
         }
         if (oracle.selected >= 0) {
-            ASSERT_EQ(host.hex.bytes(), editor.steps().row(oracle.selected).record.data()) << "step " << step;
+            ASSERT_EQ(editor.recordBuffer().bytes(), editor.steps().row(oracle.selected).record.data()) << "step " << step;
         }
     }
 }

@@ -33,7 +33,7 @@ TEST_F(EditorLoadSave, LoadShowsTheTitlesInOrderAndSelectsTheCurrentStep)
     EXPECT_EQ(host.dialogs.at(0).filter, "Module 28|*28*.rpm|All|*.*");
     EXPECT_EQ(editor.openDialogState().filter, "All|*.*");
     EXPECT_EQ(editor.openDialogState().fileName, "");
-    EXPECT_EQ(host.hex.bytes(), editor.steps().row(1).record.data());
+    EXPECT_EQ(editor.recordBuffer().bytes(), editor.steps().row(1).record.data());
     EXPECT_EQ(host.status, "ERROR FFFF");
     EXPECT_FALSE(editor.modified());
 }
@@ -256,7 +256,7 @@ TEST_F(EditorLoadSave, TheStatusLineShowsTheErrorTextAtTheLayoutsOffset)
         ASSERT_TRUE(editor.run([] {}));
         EXPECT_EQ(host.status, "Seek failed");
     }
-    EXPECT_EQ(host.hint.substr(host.hint.rfind('\n') + 1), "Offset 54 - Error Code");
+    EXPECT_EQ(editor.hexHint().substr(editor.hexHint().rfind('\n') + 1), "Offset 54 - Error Code");
 }
 
 // Damaged modules in every layout: each gives its rows or its error, and an

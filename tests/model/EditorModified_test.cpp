@@ -48,9 +48,8 @@ TEST_F(EditorModified, EveryCommandSetsClearsOrKeepsTheMark)
     auto hexByte = [this](Byte delta) {
         return [this, delta]() {
             editor.run([] {});
-            Bytes view = host.hex.bytes();
-            view[3] = static_cast<Byte>(view[3] + delta);
-            editor.run([&] { editor.heScriptChange(view); });
+            const Byte typed = static_cast<Byte>(editor.recordBuffer().bytes()[3] + delta);
+            editor.run([&] { editor.writeRecordBytes(3, ByteView(&typed, 1)); });
         };
     };
     const struct {
@@ -150,14 +149,35 @@ TEST_F(EditorModified, EveryCommandSetsClearsOrKeepsTheMark)
 TEST_F(EditorModified, HexViewEditsMarkItOnlyWhenBytesChange)
 {
     ASSERT_TRUE(editor.run([] {}));
-    editor.heScriptChange(host.hex.bytes());
+    const Bytes shown = editor.recordBuffer().bytes();
+    editor.writeRecordBytes(0, shown);
     EXPECT_FALSE(editor.modified());
-    Bytes view = host.hex.bytes();
-    view[3] ^= 0xFF;
-    editor.heScriptChange(view);
+    const auto flipped = static_cast<Byte>(shown[3] ^ 0xFF);
+    editor.writeRecordBytes(3, ByteView(&flipped, 1));
     EXPECT_TRUE(editor.modified());
     editor.selectRow(2);
     EXPECT_TRUE(editor.modified()); // selection alone does not clear it
+}
+
+// The host hears of the mark when it changes, and of every command that
+// changed the rows, once, when the command ends.
+TEST_F(EditorModified, TheHostIsToldOncePerCommand)
+{
+    host.modifiedReports.clear();
+    host.scriptChanges = 0;
+    ASSERT_TRUE(editor.run([&] { editor.selectRow(2); }));
+    EXPECT_EQ(host.scriptChanges, 0);
+    ASSERT_TRUE(editor.run([&] {
+        editor.miInsertClick();
+        editor.miInsertClick();
+    }));
+    ASSERT_TRUE(run(&Editor::miInsertClick));
+    EXPECT_EQ(host.modifiedReports, (std::vector<bool>{true}));
+    EXPECT_EQ(host.scriptChanges, 2);
+    host.saveAnswers.push_back("/out/a.rpm");
+    ASSERT_TRUE(run(&Editor::btWriteClick));
+    EXPECT_EQ(host.modifiedReports, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.scriptChanges, 3); // the END rule took over the links
 }
 
 TEST_F(EditorModified, SavingTheFileClearsItCancellingDoesNot)

@@ -31,7 +31,7 @@ TEST_F(EditorSnapshotTest, RestoresTheEditedScriptExactly)
     EXPECT_EQ(other.layout(), ModuleLayout::Legacy28);
     EXPECT_EQ(other.modIdText(), "3B");
     EXPECT_TRUE(other.modified());
-    EXPECT_EQ(otherHost.hex.bytes(), other.steps().row(1).record.data());
+    EXPECT_EQ(other.recordBuffer().bytes(), other.steps().row(1).record.data());
 }
 
 TEST_F(EditorSnapshotTest, RefusesDamagedOrForeignBytes)

@@ -1,7 +1,6 @@
 #pragma once
 // A host for tests: dialogs answered from a script, everything shown recorded.
 
-#include "model/HexViewBuffer.h"
 #include "model/Host.h"
 
 #include <deque>
@@ -42,12 +41,11 @@ public:
     std::vector<std::string> titles;
     std::string status;
     std::string custom;
-    std::string hint;
-    HexViewBuffer hex;
-    int hexResets = 0;
     int pumps = 0;
     int scrolledTo = -1;
-    int relayouts = 0;
+    int scriptsReplaced = 0;
+    std::vector<bool> modifiedReports;
+    int scriptChanges = 0;
 
     std::optional<std::string> openDialog(const DialogRequest& request) override;
     std::optional<std::string> saveDialog(const DialogRequest& request) override;
@@ -73,11 +71,9 @@ public:
     void statusChanged(const std::string& text) override { status = text; }
     void customTextChanged(const std::string& text) override { custom = text; }
     void scrollToRow(int row) override { scrolledTo = row; }
-    void relayoutColumns() override { ++relayouts; }
-    void hexSetSize(std::size_t size) override { hex.setSize(size); }
-    void hexResetEditState() override { ++hexResets; }
-    void hexLoad(ByteView bytes) override { hex.load(bytes); }
-    void hexSetHint(const std::string& text) override { hint = text; }
+    void scriptReplaced() override { ++scriptsReplaced; }
+    void modifiedChanged(bool modified) override { modifiedReports.push_back(modified); }
+    void scriptChanged() override { ++scriptChanges; }
 
 private:
     std::optional<std::string> answer(std::deque<std::optional<std::string>>& queue, const DialogRequest& request);

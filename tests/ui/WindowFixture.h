@@ -4,20 +4,24 @@
 // ScriptedPrompts, module files built in code.
 
 #include "support/ModuleBuilder.h"
-#include "ui/BottomPanel.h"
-#include "ui/HexView.h"
-#include "ui/MainWindow.h"
-#include "ui/StepListView.h"
-#include "ui/WindowPrompts.h"
+#include "ui/hexview/HexView.h"
+#include "ui/session/WindowPrompts.h"
+#include "ui/steplist/StepListView.h"
+#include "ui/window/BottomPanel.h"
+#include "ui/window/MainWindow.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QMap>
 #include <QtCore/QSettings>
+#include <QtGui/QAction>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QToolButton>
 
 #include <deque>
 #include <functional>
@@ -144,7 +148,9 @@ public:
         setup.settings = [file] { return std::make_unique<QSettings>(file, QSettings::IniFormat); };
         setup.recoveryFolder = recoveryFolder;
         setup.recoveryInterval = recoveryInterval;
-        m_window = std::make_unique<TfmScript>(std::move(setup));
+        destroyWindow();
+        m_session = std::make_unique<EditorSession>(std::move(setup));
+        m_window = std::make_unique<TfmScript>(*m_session);
         return *m_window;
     }
     TfmScript& show()
@@ -159,10 +165,14 @@ public:
     {
         if (m_window)
             m_window->close();
-        m_window.reset();
+        destroyWindow();
     }
-    // Destroys the window without closing it first.
-    void destroyWindow() { m_window.reset(); }
+    // Destroys the window without closing it first, then the state it showed.
+    void destroyWindow()
+    {
+        m_window.reset();
+        m_session.reset();
+    }
 
     TfmScript& window() { return *m_window; }
     ScriptedPrompts& prompts() { return *m_prompts; }
@@ -173,16 +183,25 @@ public:
     void load(const QString& name)
     {
         m_prompts->openAnswers.push_back(path(name));
-        m_window->btReadClick();
+        m_window->panel()->btRead->click();
     }
     QString title() const { return m_window->windowTitle(); }
     QByteArray hexBytes() const { return m_window->heScript()->bytes(); }
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<EditorSession> m_session;
     std::unique_ptr<TfmScript> m_window;
     ScriptedPrompts* m_prompts = nullptr;
 };
+
+// Chooses an item of the step list's popup menu, as a click on it would.
+inline void choose(TfmScript& window, const char* item)
+{
+    QAction* action = window.pmScript()->findChild<QAction*>(QLatin1String(item));
+    QVERIFY2(action, item);
+    action->trigger();
+}
 
 // A record's bytes as a QByteArray.
 inline QByteArray bytesOf(const pst::StepRecord& record)

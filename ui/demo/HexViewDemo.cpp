@@ -3,8 +3,9 @@
 // its start); `--screenshot FILE` types a few bytes, selects a few more,
 // saves the window as a PNG and quits.
 
-#include "ui/HexView.h"
-#include "ui/StepFieldMap.h"
+#include "ui/hexview/HexBufferSource.h"
+#include "ui/hexview/HexView.h"
+#include "ui/window/StepFieldMap.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QTimer>
@@ -83,9 +84,11 @@ int main(int argc, char* argv[])
     layout->addWidget(view);
     layout->addWidget(status);
     view->setFixedHeight(190);
-    view->setSizeUnlocked(size);
-    view->loadBytes(sampleRecord());
-    view->resetEditState();
+    HexBufferSource source;
+    QByteArray bytes(size, '\0');
+    bytes.replace(0, kRecordSize, sampleRecord());
+    source.setBytes(bytes);
+    view->setSource(&source);
     view->setFieldMap(stepFieldMap(kErrorCodeOffset));
     view->setHint(QStringLiteral(
         "Offset 00 - TEST_ID\nOffset 48 - GOTO_ON_SUCCES\nOffset 4A - GOTO_ON_ERR\nOffset 4C - GOTO_ON_ABRT\n"

@@ -1,0 +1,126 @@
+#pragma once
+// The editor's one window, fmScript of class TfmScript, "Self Scan Script":
+// the step list, the hex view of the selected step (190 pixels), the bottom
+// panel of controls (97 pixels) and the bar below it; on demand the field
+// inspector to the right of the step list and the hex view. It is a view of
+// an EditorSession, which holds the state and outlives the widgets; every
+// button, menu item and drop runs one editor command through it, one at a
+// time.
+
+#include "ui/session/EditorSession.h"
+#include "ui/window/WindowPlacement.h"
+
+#include <QtWidgets/QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class BottomPanel;
+class FieldInspector;
+class FieldInspectorToggle;
+class HexView;
+class QMenu;
+class QSplitter;
+class RecoveryLeftover;
+class StepListView;
+
+class TfmScript : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kDesignSize{567, 716};
+    static constexpr QSize kMinimumSize{550, 400};
+    static constexpr int kHexViewHeight = 190;
+
+    // The session must outlive the window.
+    explicit TfmScript(EditorSession& session, QWidget* parent = nullptr);
+    ~TfmScript() override;
+
+    EditorSession& session() { return m_session; }
+    pst::Editor& editor() { return m_session.editor(); }
+    WindowHost& host() { return m_session.host(); }
+    StepListModel& stepModel() { return m_session.stepModel(); }
+    StepListView* lvScript() const { return m_lvScript; }
+    HexView* heScript() const { return m_heScript; }
+    BottomPanel* panel() const { return m_panel; }
+    QMenu* pmScript() const { return m_pmScript; }
+    QMenu* pmHex() const { return m_pmHex; }
+    // Beside the step list and the hex view; hidden until shown (F2).
+    // The field inspector, built (hidden) at the first call if it was never shown.
+    FieldInspector* fieldInspector();
+    FieldInspectorToggle* fieldInspectorToggle() const { return m_inspectorToggle; }
+
+    // Runs one command as its button or menu item does.
+    bool run(pst::EditorCommand command);
+    // Loads a module as Load does with `path` chosen in its dialog.
+    void loadFile(const QString& path);
+    // Files dropped on the window (only the first counts).
+    void WMDropFiles(const std::vector<std::string>& paths);
+    // At start: offers the scripts that editors which ended without closing
+    // their window left unsaved, newest first, until one is restored.
+    void offerRecovery();
+    RecoveryCopy& recoveryCopy() { return m_session.recoveryCopy(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Construction (MainWindow.cpp, MainWindowMenus.cpp).
+    void setupWindow();
+    void createControls();
+    QSplitter* createSplitter();
+    void createMenus();
+    QMenu* createScriptMenu();
+    QMenu* createHexMenu();
+    void connectControls();
+    void followEditor();
+    void setTabOrder();
+
+    // Running commands: one at a time, the view's selection mirrored after.
+    bool runCommand(const std::function<void()>& command);
+    void commandEnded();
+
+    // The new script's layout: the hex view's hint and field names.
+    void showHexHint();
+
+    // The controls' own events.
+    void cbFamilyChange(const QString& text);
+    void cbCustomChange(const QString& text);
+    void lvScriptSelectionChanged();
+
+    // Showing and closing (MainWindowEvents.cpp).
+    void FormShow();
+    void restorePlacement();
+    void savePlacement(bool destroying);
+    // Dropped files: taken only while no command runs.
+    bool takesDrop(const QDropEvent& event) const;
+    void answerDrag(QDragMoveEvent& event) const;
+
+    // Never losing an edit (MainWindowRecovery.cpp).
+    // Asks about unsaved edits before the window closes or a restored script
+    // takes their place; true when they were saved or discarded, or none.
+    bool mayReplaceScript();
+    bool offerLeftover(RecoveryLeftover& leftover);
+
+    EditorSession& m_session;
+    WindowPlacement m_placement;
+
+    StepListView* m_lvScript = nullptr;
+    HexView* m_heScript = nullptr;
+    BottomPanel* m_panel = nullptr;
+    QMenu* m_pmScript = nullptr;
+    QMenu* m_pmHex = nullptr;
+    FieldInspectorToggle* m_inspectorToggle = nullptr;
+
+    bool m_shown = false;
+    bool m_closeRequested = false;
+    // The receiver of the session's signals that reach this class's own
+    // members. It goes with them, before QWidget's destructor hides the
+    // window, when a value still being edited may be committed as a command.
+    QObject m_sessionReceiver;
+};
