@@ -3,6 +3,7 @@
 #include "ui/common/DisplayText.h"
 #include "ui/compare/CompareMarks.h"
 #include "ui/steplist/StepColor.h"
+#include "ui/steplist/StepListModel.h"
 
 CompareSideModel::CompareSideModel(pst::CompareSide side, QObject* parent) : QAbstractTableModel(parent), m_side(side)
 {
@@ -78,13 +79,7 @@ QString CompareSideModel::toolTip(const pst::CompareLine& line, int row) const
 
 QVariant CompareSideModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case IdColumn: return QStringLiteral("ID");
-    case DescriptionColumn: return QStringLiteral("Description");
-    default: return {};
-    }
+    return StepListModel::columnHeader(section, orientation, role);
 }
 
 Qt::ItemFlags CompareSideModel::flags(const QModelIndex& index) const

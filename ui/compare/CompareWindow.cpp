@@ -28,6 +28,25 @@ namespace {
 constexpr QSize kStartSize{900, 720};
 
 QString fileName(const std::string& path) { return QFileInfo(pathToDisplay(path)).fileName(); }
+
+int selectedRow(const QTableView& table)
+{
+    const QModelIndexList rows = table.selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+QString selectedField(const QTableView& table)
+{
+    const int row = selectedRow(table);
+    return row < 0 ? QString() : table.model()->index(row, CompareFieldsModel::NameColumn).data().toString();
+}
+
+void selectField(QTableView& table, const QString& name)
+{
+    for (int row = 0; !name.isEmpty() && row < table.model()->rowCount(); ++row)
+        if (table.model()->index(row, CompareFieldsModel::NameColumn).data().toString() == name)
+            table.selectRow(row);
+}
 } // namespace
 
 CompareWindow::CompareWindow(EditorSession& session, pst::ChosenScript other, QWidget* mainWindow)
@@ -204,6 +223,7 @@ void CompareWindow::recompute()
 {
     m_follow.stop();
     const int before = selectedLine();
+    const QString field = selectedField(*m_fields);
     const int scroll = m_right->verticalScrollBar()->value();
     const pst::StepList& steps = m_session.editor().steps();
     m_edited = steps.rows();
@@ -214,8 +234,13 @@ void CompareWindow::recompute()
     m_comparison = std::move(next);
     m_leftModel->show(&m_comparison, m_other.rows);
     m_rightModel->show(&m_comparison, m_edited);
+    // The lists lay out their new rows now, so that they scroll back to where
+    // they were rather than to the top.
+    m_left->doItemsLayout();
+    m_right->doItemsLayout();
     m_right->verticalScrollBar()->setValue(scroll);
     lineSelected(line);
+    selectField(*m_fields, field);
     if (line >= 0)
         m_right->scrollTo(m_rightModel->index(line, 0));
     showSummary();
@@ -256,38 +281,33 @@ void CompareWindow::showFields()
 
 void CompareWindow::nextDifference()
 {
-    const int line = pst::nextDifference(m_comparison, selectedLine());
-    if (line < 0)
-        m_status->setText(QStringLiteral("No further difference"));
-    else
-        selectLine(line);
+    goToDifference(pst::nextDifference(m_comparison, selectedLine()), QStringLiteral("No further difference"));
 }
 
 void CompareWindow::previousDifference()
 {
-    const int line = pst::previousDifference(m_comparison, selectedLine());
+    goToDifference(pst::previousDifference(m_comparison, selectedLine()), QStringLiteral("No earlier difference"));
+}
+
+// At the end the selection stays and the line at the bottom says so.
+void CompareWindow::goToDifference(int line, const QString& none)
+{
     if (line < 0)
-        m_status->setText(QStringLiteral("No earlier difference"));
+        m_status->setText(none);
     else
         selectLine(line);
 }
 
 // --- taking from the other script ---------------------------------------------------------
 
-namespace {
-int selectedRow(const QTableView& table)
-{
-    const QModelIndexList rows = table.selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.front().row();
-}
-} // namespace
-
 void CompareWindow::updateTake()
 {
     const int line = selectedLine();
     const bool differs = line >= 0 && static_cast<std::size_t>(line) < m_comparison.lines.size()
         && m_comparison.lines[static_cast<std::size_t>(line)].kind != pst::LineKind::Same;
-    m_take->setEnabled(differs || m_fieldsModel->difference(selectedRow(*m_fields)));
+    // A field chosen below: that field only, if it differs.
+    const int field = selectedRow(*m_fields);
+    m_take->setEnabled(field >= 0 ? m_fieldsModel->difference(field) != nullptr : differs);
 }
 
 void CompareWindow::takeFromOther()
@@ -298,7 +318,10 @@ void CompareWindow::takeFromOther()
     const int line = selectedLine();
     if (line < 0)
         return;
-    const pst::FieldDifference* field = m_fieldsModel->difference(selectedRow(*m_fields));
+    const int fieldRow = selectedRow(*m_fields);
+    const pst::FieldDifference* field = m_fieldsModel->difference(fieldRow);
+    if (fieldRow >= 0 && !field)
+        return;
     pst::TakeOutcome outcome;
     pst::Editor& editor = m_session.editor();
     m_session.run([&] { outcome = pst::takeFromOther(editor, m_comparison, otherInput(), editedInput(), line, field); });

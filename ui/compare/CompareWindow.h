@@ -53,7 +53,8 @@ public:
     // F7 and Shift+F7; at the last difference the selection stays.
     void nextDifference();
     void previousDifference();
-    // "Take from other": the selected field, or with none the selected step.
+    // "Take from other": the field selected below (nothing when it does not
+    // differ), or with none the selected step.
     void takeFromOther();
     // Compares anew now, not a moment after the edit.
     void recompute();
@@ -68,6 +69,7 @@ private:
     void connectWidgets();
     void followScrolling(StepListView* from, StepListView* to);
     void lineSelected(int line);
+    void goToDifference(int line, const QString& none);
     void showFields();
     void updateTake();
     void showSummary();

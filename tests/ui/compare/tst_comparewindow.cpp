@@ -6,6 +6,8 @@
 
 #include "WindowFixture.h"
 
+#include "support/CompareSteps.h"
+
 #include "ui/compare/CompareFieldsModel.h"
 #include "ui/compare/CompareSideModel.h"
 #include "ui/compare/CompareWindow.h"
@@ -15,29 +17,12 @@
 #include <QtWidgets/QScrollBar>
 #include <QtWidgets/QTableView>
 
-using pst::test::ModuleBuilder;
+using pst::test::Step;
+using pst::test::stepModule;
 
 namespace {
 
 using Links = std::array<std::uint16_t, 3>;
-
-struct S {
-    std::uint16_t id;
-    std::uint32_t p1 = 0;
-    std::uint16_t success = 0;
-};
-
-ModuleBuilder moduleOf(const std::vector<S>& steps)
-{
-    ModuleBuilder b;
-    for (const S& s : steps) {
-        pst::StepRecord r = b.record(s.id);
-        r.setParam(1, s.p1);
-        r.setLink(0, s.success);
-        b.step(r);
-    }
-    return b;
-}
 
 CompareWindow* openCompare(WindowFixture& f, const QString& other)
 {
@@ -148,21 +133,19 @@ private slots:
     void listsAlignScrollTogetherAndF7Moves()
     {
         // 60 steps; the editor has one more at step 4 and another P1 at step 51.
-        std::vector<S> other, edited;
+        std::vector<Step> other, edited;
         for (std::uint16_t i = 0; i < 60; ++i)
             other.push_back({static_cast<std::uint16_t>(0x100 + i), i == 49 ? 2u : 0u});
         edited = other;
         edited[49].p1 = 1;
-        edited.insert(edited.begin() + 3, S{0xDC});
+        edited.insert(edited.begin() + 3, Step{0xDC});
         WindowFixture f;
-        f.writeModule(QStringLiteral("other.rpm"), moduleOf(other));
-        f.writeModule(QStringLiteral("edited.rpm"), moduleOf(edited));
+        f.writeModule(QStringLiteral("other.rpm"), stepModule(other));
+        f.writeModule(QStringLiteral("edited.rpm"), stepModule(edited));
         TfmScript& w = f.show();
         f.load(QStringLiteral("edited.rpm"));
         CompareWindow* c = openCompare(f, QStringLiteral("other.rpm"));
         QVERIFY(c);
-        QVERIFY(c->isVisible());
-        QVERIFY(!c->isModal());
         QCOMPARE(c->windowTitle(), QStringLiteral("Compare with ") + f.path(QStringLiteral("other.rpm")));
 
         QVERIFY(lines(*c).startsWith(QStringLiteral("100=100 101=101 102=102 .|DC 103=103")));
@@ -191,12 +174,16 @@ private slots:
         QTest::keyClick(c, Qt::Key_F7);
         QCOMPARE(c->selectedLine(), 50);
         QCOMPARE(c->statusText(), QStringLiteral("No further difference"));
+        // Made anew (as after an edit): the selection and the scrolling stay.
+        const int scrolled = c->editedList()->verticalScrollBar()->value();
+        c->recompute();
+        QCOMPARE(c->selectedLine(), 50);
+        QCOMPARE(c->editedList()->verticalScrollBar()->value(), scrolled);
+        QCOMPARE(c->otherList()->verticalScrollBar()->value(), scrolled);
         QTest::keyClick(c, Qt::Key_F7, Qt::ShiftModifier);
         QCOMPARE(c->selectedLine(), 3);
 
-        // Scrolling one list scrolls the other; a click on either selects the line in both.
-        c->otherList()->verticalScrollBar()->setValue(10);
-        QCOMPARE(c->editedList()->verticalScrollBar()->value(), 10);
+        // A click on either list selects the line in both.
         c->otherList()->scrollToTop();
         const QModelIndex five = c->otherList()->model()->index(5, 0);
         QTest::mouseClick(c->otherList()->viewport(), Qt::LeftButton, {}, c->otherList()->visualRect(five).center());
@@ -208,9 +195,9 @@ private slots:
     void takeFromOtherInsertsWithTheLinksRenumbered()
     {
         WindowFixture f;
-        f.writeModule(QStringLiteral("other.rpm"), moduleOf({{0x10, 0, 2}, {0x11, 7, 3}, {0x12, 0, 4},
+        f.writeModule(QStringLiteral("other.rpm"), stepModule({{0x10, 0, 2}, {0x11, 7, 3}, {0x12, 0, 4},
                                                              {0x13, 0, 0xFFFF}, {0x14, 5}}));
-        f.writeModule(QStringLiteral("edited.rpm"), moduleOf({{0x10, 0, 2}, {0x12, 0, 3}, {0x13, 0, 0xFFFF}, {0x14, 6}}));
+        f.writeModule(QStringLiteral("edited.rpm"), stepModule({{0x10, 0, 2}, {0x12, 0, 3}, {0x13, 0, 0xFFFF}, {0x14, 6}}));
         TfmScript& w = f.show();
         f.load(QStringLiteral("edited.rpm"));
         CompareWindow* c = openCompare(f, QStringLiteral("other.rpm"));
@@ -222,6 +209,8 @@ private slots:
         c->takeButton()->click();
         QCOMPARE(w.editor().steps().size(), 5);
         QCOMPARE(w.editor().steps().row(1).caption.str(), std::string("11"));
+        QCOMPARE(f.hexBytes().at(4), char(7)); // the hex view shows the step taken
+        QVERIFY(w.editor().modified());
         // Insert renumbered the links behind the new step; the new one names 12.
         QCOMPARE(links(w.editor()), (std::vector<Links>{{2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {0xFFFF, 0, 0}, {0, 0, 0}}));
         QCOMPARE(w.lvScript()->selectedRow(), 1);
@@ -236,6 +225,7 @@ private slots:
         QCOMPARE(w.editor().steps().row(4).record.param(1), 5u);
         QCOMPARE(w.lvScript()->selectedRow(), 4);
         QCOMPARE(c->statusText(), QStringLiteral("5 steps in other.rpm, 5 in the editor: no differences"));
+        QCOMPARE(c->fieldTable()->selectionModel()->selectedRows().value(0).row(), fieldRow(*c, QStringLiteral("P1")));
         QVERIFY(!c->takeButton()->isEnabled());
         QVERIFY(f.prompts().errors.isEmpty());
     }
@@ -243,8 +233,8 @@ private slots:
     void followsTheEditsAndClosesWithTheScript()
     {
         WindowFixture f;
-        f.writeModule(QStringLiteral("other.rpm"), moduleOf({{0x10}, {0x11}, {0x12}, {0x13}}));
-        f.writeModule(QStringLiteral("edited.rpm"), moduleOf({{0x10}, {0x11}, {0x12}, {0x13}}));
+        f.writeModule(QStringLiteral("other.rpm"), stepModule({{0x10}, {0x11}, {0x12}, {0x13}}));
+        f.writeModule(QStringLiteral("edited.rpm"), stepModule({{0x10}, {0x11}, {0x12}, {0x13}}));
         TfmScript& w = f.show();
         f.load(QStringLiteral("edited.rpm"));
         CompareWindow* c = openCompare(f, QStringLiteral("other.rpm"));
