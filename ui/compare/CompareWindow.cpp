@@ -80,6 +80,9 @@ void CompareWindow::buildWidgets()
     m_fields->setSelectionMode(QAbstractItemView::SingleSelection);
     m_fields->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_fields->verticalHeader()->hide();
+    // Rows as tight as the step lists', so that more fields show at once.
+    m_fields->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_fields->verticalHeader()->setDefaultSectionSize(m_fields->fontMetrics().height() + 4);
     m_fields->horizontalHeader()->setStretchLastSection(true);
     m_fields->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_fields->setColumnWidth(CompareFieldsModel::NameColumn, 130);
@@ -307,7 +310,9 @@ void CompareWindow::updateTake()
         && m_comparison.lines[static_cast<std::size_t>(line)].kind != pst::LineKind::Same;
     // A field chosen below: that field only, if it differs.
     const int field = selectedRow(*m_fields);
-    m_take->setEnabled(field >= 0 ? m_fieldsModel->difference(field) != nullptr : differs);
+    // With no script loaded, nothing can come in (Insert needs its record size).
+    const bool script = m_session.editor().recordSize() != 0;
+    m_take->setEnabled(script && (field >= 0 ? m_fieldsModel->difference(field) != nullptr : differs));
 }
 
 void CompareWindow::takeFromOther()
