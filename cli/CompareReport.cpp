@@ -10,25 +10,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-struct Counts {
-    int removed = 0, added = 0, moved = 0, changed = 0;
-};
-
-Counts count(const ScriptComparison& c)
-{
-    Counts n;
-    for (const CompareLine& line : c.lines) {
-        const bool moved = line.movedRow >= 0;
-        switch (line.kind) {
-        case LineKind::Same: break;
-        case LineKind::Changed: ++n.changed; break;
-        case LineKind::OnlyLeft: moved ? ++n.moved : ++n.removed; break;
-        case LineKind::OnlyRight: n.added += !moved; break;
-        }
-    }
-    return n;
-}
-
 std::string stepNumber(int row) { return std::to_string(row + 1); }
 
 std::string testId(const CompareInput& side, int row)
@@ -108,7 +89,7 @@ std::string summaryLine(const CompareReport& r)
         + std::to_string(r.editorSide.rows.size()) + " in the editor: ";
     if (r.comparison.identical())
         return text + "no differences";
-    const Counts n = count(r.comparison);
+    const CompareCounts n = compareCounts(r.comparison);
     return text + std::to_string(n.removed) + " removed, " + std::to_string(n.added) + " added, "
         + std::to_string(n.moved) + " moved, " + std::to_string(n.changed) + " changed";
 }
@@ -125,7 +106,7 @@ ordered_json compareJson(const CompareReport& r)
         if (line.kind != LineKind::Same)
             differences.push_back(lineJson(r, line));
     out["differences"] = std::move(differences);
-    const Counts n = count(r.comparison);
+    const CompareCounts n = compareCounts(r.comparison);
     out["removed"] = n.removed;
     out["added"] = n.added;
     out["moved"] = n.moved;

@@ -176,6 +176,21 @@ LinkRelation linkRelation(const ScriptComparison& c, std::uint16_t left, std::ui
     return left == right ? LinkRelation::Equal : LinkRelation::SameStep;
 }
 
+CompareCounts compareCounts(const ScriptComparison& c)
+{
+    CompareCounts n;
+    for (const CompareLine& line : c.lines) {
+        const bool moved = line.movedRow >= 0;
+        switch (line.kind) {
+        case LineKind::Same: break;
+        case LineKind::Changed: ++n.changed; break;
+        case LineKind::OnlyLeft: moved ? ++n.moved : ++n.removed; break;
+        case LineKind::OnlyRight: n.added += !moved; break;
+        }
+    }
+    return n;
+}
+
 int nextDifference(const ScriptComparison& c, int line)
 {
     const int n = static_cast<int>(c.lines.size());

@@ -118,6 +118,13 @@ enum class LinkRelation {
 // numbers past the last step name no step and are compared as values.
 LinkRelation linkRelation(const ScriptComparison& comparison, std::uint16_t left, std::uint16_t right);
 
+// How many steps the right script lost, gained, moved and changed against
+// the left: a moved step counts once, as moved, not as removed and added.
+struct CompareCounts {
+    int removed = 0, added = 0, moved = 0, changed = 0;
+};
+CompareCounts compareCounts(const ScriptComparison& comparison);
+
 // Navigation over the runs of lines that differ (consecutive lines other
 // than Same): the first line of the next run after `line`'s own, or of the
 // run before (the start of `line`'s own run when `line` lies inside it);

@@ -4,12 +4,21 @@
 
 namespace pst {
 
-std::optional<ParsedScript> readScriptToCompare(Editor& editor)
+std::optional<ChosenScript> chooseScriptToCompare(Editor& editor)
 {
     ModuleImage image;
-    if (!editor.OpenModuleFile(editor.moduleId(), image, DialogPurpose::CompareModule))
+    std::string path;
+    if (!editor.OpenModuleFile(editor.moduleId(), image, DialogPurpose::CompareModule, &path))
         return std::nullopt;
-    return parseScriptImage(image, *editor.catalogs().modDescr());
+    return ChosenScript{std::move(path), parseScriptImage(image, *editor.catalogs().modDescr())};
+}
+
+std::optional<ParsedScript> readScriptToCompare(Editor& editor)
+{
+    std::optional<ChosenScript> chosen = chooseScriptToCompare(editor);
+    if (!chosen)
+        return std::nullopt;
+    return std::move(chosen->script);
 }
 
 CompareInput compareInput(const Editor& editor)

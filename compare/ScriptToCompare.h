@@ -7,6 +7,7 @@
 #include "model/ScriptParser.h"
 
 #include <optional>
+#include <string>
 
 namespace pst {
 
@@ -19,6 +20,13 @@ class Editor;
 // cancelled or the file is empty. Throws what Load throws: "Cannot open file
 // ...", "Stream read error", "Unsupported record size N".
 std::optional<ParsedScript> readScriptToCompare(Editor& editor);
+
+// The same, with the path of the file chosen, for a view to name it.
+struct ChosenScript {
+    std::string path;
+    ParsedScript script;
+};
+std::optional<ChosenScript> chooseScriptToCompare(Editor& editor);
 
 // The two sides as compareScripts takes them.
 CompareInput compareInput(const Editor& editor);

@@ -160,9 +160,10 @@ public:
     // --- shared operations ---------------------------------------------
     // Lets the user pick a module file for the id in the open dialog and
     // loads it into image; true when a non-empty file was loaded. The dialog
-    // is left with no file name and the filter "All|*.*".
+    // is left with no file name and the filter "All|*.*". `chosenPath`, when
+    // given, receives the file chosen.
     bool OpenModuleFile(std::uint16_t moduleId, ModuleImage& image,
-                        DialogPurpose purpose = DialogPurpose::ReadModule);
+                        DialogPurpose purpose = DialogPurpose::ReadModule, std::string* chosenPath = nullptr);
     // Fixes the checksum, lets the user pick a file name and writes the
     // image atomically; true when the file was written.
     bool SaveModuleFile(std::uint16_t moduleId, ModuleImage& image);

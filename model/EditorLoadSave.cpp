@@ -15,7 +15,8 @@
 
 namespace pst {
 
-bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPurpose purpose)
+bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPurpose purpose,
+                            std::string* chosenPath)
 {
     image.clear();
     const DialogUse use(m_openDialog, {}, DialogUse::Filter::AllFiles);
@@ -23,6 +24,8 @@ bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPu
     const auto path = m_host.openDialog({purpose, moduleId, m_openDialog});
     if (!path)
         return false;
+    if (chosenPath)
+        *chosenPath = *path;
     ReadResult read = m_fs.readFile(*path, kMaxModuleFileSize);
     if (!read.ok)
         throw Error(msg::cannotOpenFile(*path, read.error));

@@ -89,6 +89,17 @@ std::string compareFileEmpty(std::string_view path)
     return "Cannot compare with \"" + std::string(path) + "\": the file is empty";
 }
 
+std::string takeLinkMissing(std::string_view field)
+{
+    return std::string(field) + " names a step the edited script does not have; nothing was taken";
+}
+
+std::string takeUnlinked(int links)
+{
+    return "Taken; " + std::to_string(links) + (links == 1 ? " link" : " links")
+        + " set to no next step: the edited script lacks the step they name";
+}
+
 namespace {
 // A text the user typed, quoted; cut so that a pasted page stays readable.
 std::string quoted(std::string_view text)

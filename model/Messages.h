@@ -61,6 +61,13 @@ std::string compareFileEmpty(std::string_view path);
 // What a link names, beside its value in a difference: "step 21", or these.
 inline constexpr std::string_view kCompareNoStep = "no step";
 inline constexpr std::string_view kCompareOutsideScript = "outside the script";
+// Taking from the other script in the compare window: a link that names a
+// step the edited script lacks, "<field> names a step the edited script does
+// not have; nothing was taken"; and links of a taken step set to no next
+// step for that reason, "Taken; <n> link(s) set to no next step: the edited
+// script lacks the step they name".
+std::string takeLinkMissing(std::string_view field);
+std::string takeUnlinked(int links);
 
 // --- a field value typed by the user ---------------------------------------
 inline constexpr std::string_view kFieldValueEmpty = "Enter a value";

@@ -1,7 +1,7 @@
 // pstool --compare end to end: the exact lines and JSON, the exit status,
 // the errors of the file read, and an editor left as it was.
 
-#include "support/ModuleBuilder.h"
+#include "support/CompareSteps.h"
 #include "support/ProgramRun.h"
 #include "support/SystemReasons.h"
 
@@ -14,24 +14,9 @@ namespace {
 
 std::string asText(const Bytes& b) { return std::string(b.begin(), b.end()); }
 
-struct Spec {
-    std::uint16_t testId;
-    std::uint32_t p1 = 0;
-    std::uint16_t success = 0, error = 0;
-    std::uint16_t errorCode = kNoResult;
-};
-
-std::string module(const std::vector<Spec>& steps, ModuleLayout layout = ModuleLayout::Royl)
+std::string module(const std::vector<Step>& steps, ModuleLayout layout = ModuleLayout::Royl)
 {
-    ModuleBuilder b(layout);
-    for (const Spec& s : steps) {
-        StepRecord r = b.record(s.testId, s.errorCode);
-        r.setParam(1, s.p1);
-        r.setLink(0, s.success);
-        r.setLink(1, s.error);
-        b.step(r);
-    }
-    return asText(b.build());
+    return asText(stepModule(steps, layout).build());
 }
 
 } // namespace
@@ -40,7 +25,7 @@ class PstoolCompare : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const std::vector<Spec> before = {{0x10, 0, 2, 0, 0}, {0x11, 5, 3}, {0x12, 0, 4, 4}, {0x13}};
+        const std::vector<Step> before = {{0x10, 0, 2, 0, 0, 0}, {0x11, 5, 3}, {0x12, 0, 4, 4}, {0x13}};
         dir.write("a.rpm", module(before));
         dir.write("a32.rpm", module(before, ModuleLayout::Legacy32));
         // A step inserted at the top, one parameter changed, one error link

@@ -1,8 +1,10 @@
 #pragma once
 // Small scripts for the comparison tests: each step a test id, P1, the three
-// links and ERROR_CODE, in records of the layout's default size.
+// links and ERROR_CODE, in records of the layout's default size; as rows to
+// compare, or as a module file to load.
 
 #include "compare/ScriptComparison.h"
+#include "support/ModuleBuilder.h"
 
 #include <vector>
 
@@ -31,6 +33,21 @@ inline CompareInput compareSide(const std::vector<Step>& steps, std::vector<Step
         rows.push_back({std::move(r), {}, {}, StepIcon::None});
     }
     return {rows, layout, size};
+}
+
+// The same steps as a module of `layout`.
+inline ModuleBuilder stepModule(const std::vector<Step>& steps, ModuleLayout layout = ModuleLayout::Royl)
+{
+    ModuleBuilder b(layout);
+    for (const Step& s : steps) {
+        StepRecord r = b.record(s.testId, s.errorCode);
+        r.setParam(1, s.p1);
+        r.setLink(0, s.success);
+        r.setLink(1, s.error);
+        r.setLink(2, s.abort);
+        b.step(r);
+    }
+    return b;
 }
 
 } // namespace pst::test

@@ -50,6 +50,11 @@ QVariant StepListModel::foregroundData(const pst::StepRow& row) const
 
 QVariant StepListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    return columnHeader(section, orientation, role);
+}
+
+QVariant StepListModel::columnHeader(int section, Qt::Orientation orientation, int role)
+{
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     switch (section) {

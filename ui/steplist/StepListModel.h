@@ -32,6 +32,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // "ID" and "Description", for every list of steps.
+    static QVariant columnHeader(int section, Qt::Orientation orientation, int role);
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // StepListObserver

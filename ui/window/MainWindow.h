@@ -10,6 +10,7 @@
 #include "ui/session/EditorSession.h"
 #include "ui/window/WindowPlacement.h"
 
+#include <QtCore/QPointer>
 #include <QtWidgets/QWidget>
 
 #include <functional>
@@ -17,6 +18,7 @@
 #include <vector>
 
 class BottomPanel;
+class CompareWindow;
 class FieldInspector;
 class FieldInspectorToggle;
 class HexView;
@@ -61,6 +63,10 @@ public:
     // their window left unsaved, newest first, until one is restored.
     void offerRecovery();
     RecoveryCopy& recoveryCopy() { return m_session.recoveryCopy(); }
+    // "Compare with...": the script of a module chosen in the open dialog in
+    // a compare window beside this one (one at a time); the window open, or null.
+    void compareWith();
+    CompareWindow* compareWindow() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -116,6 +122,7 @@ private:
     QMenu* m_pmScript = nullptr;
     QMenu* m_pmHex = nullptr;
     FieldInspectorToggle* m_inspectorToggle = nullptr;
+    QPointer<CompareWindow> m_compare;
 
     bool m_shown = false;
     bool m_closeRequested = false;

@@ -117,6 +117,12 @@ QMenu* TfmScript::createScriptMenu()
     QMenu* menu = buildMenu(this, m_lvScript, "pmScript", kScriptMenu, [this](pst::EditorCommand command) { run(command); });
     // Nothing enables the import: it stays greyed.
     menu->findChild<QAction*>(QStringLiteral("miImportfromINI"))->setEnabled(false);
+    // The compare window, after the step commands; no shortcut.
+    menu->addSeparator();
+    QAction* compare = menu->addAction(QStringLiteral("Compare with..."));
+    compare->setObjectName(QStringLiteral("miCompareWith"));
+    compare->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(compare, &QAction::triggered, this, &TfmScript::compareWith);
     connect(m_lvScript, &QWidget::customContextMenuRequested, menu,
             [this, menu](QPoint pos) { popupAt(menu, m_lvScript, pos); });
     return menu;

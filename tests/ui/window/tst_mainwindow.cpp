@@ -191,7 +191,9 @@ private slots:
                               "-",
                               "Import from INI (greyed)",
                               "Export to INI",
-                              "Export to TRX"}));
+                              "Export to TRX",
+                              "-",
+                              "Compare with..."}));
         QCOMPARE(w.pmHex()->objectName(), QStringLiteral("pmHex"));
         QCOMPARE(menuItems(w.pmHex()), QStringList({"Copy [Ctrl+C]", "Past [Ctrl+V]"}));
         for (const QAction* a : w.pmScript()->actions() + w.pmHex()->actions())
