@@ -37,10 +37,12 @@ bool ModuleFileOnDisk::changed(FileSystem& fs) const
 bool ModuleFileOnDisk::changedSinceOffered(FileSystem& fs)
 {
     const std::optional<FileStamp> now = fs.stamp(m_path);
-    if (!now || (m_offered && *m_offered == *now) || !changed(fs))
+    if (!now || (m_looked && *m_looked == *now))
         return false;
-    m_offered = now;
-    return true;
+    // A version looked at is not read again: offered once if it changed,
+    // and a file only touched is not hashed at every look.
+    m_looked = now;
+    return changed(fs);
 }
 
 } // namespace pst

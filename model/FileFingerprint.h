@@ -39,14 +39,14 @@ public:
     // differs and its size does not. A file that is gone has nothing to
     // lose and counts as unchanged.
     bool changed(FileSystem& fs) const;
-    // changed(), and for a version of the file not offered before: each
-    // version is offered once. The version is taken as offered.
+    // changed(), for a version of the file (its stamp) not looked at
+    // before: each version is offered once and read at most once.
     bool changedSinceOffered(FileSystem& fs);
 
 private:
     std::string m_path;
     FileFingerprint m_fingerprint;
-    std::optional<FileStamp> m_offered;
+    std::optional<FileStamp> m_looked; // the version last looked at
 };
 
 } // namespace pst

@@ -59,6 +59,11 @@ TEST_F(EditorFileOnDisk, NothingIsAskedWhenNothingCouldBeLost)
 TEST_F(EditorFileOnDisk, ALoadAgainIsOfferedOncePerVersionAndOnlyWithoutEdits)
 {
     EXPECT_FALSE(editor.moduleFileChangedToOffer());
+    fs.touch(kPath); // the same bytes: nothing to offer, and read once only
+    const int reads = fs.readCount();
+    EXPECT_FALSE(editor.moduleFileChangedToOffer());
+    EXPECT_FALSE(editor.moduleFileChangedToOffer());
+    EXPECT_EQ(fs.readCount(), reads + 1);
     fs.put(kPath, other);
     EXPECT_TRUE(editor.moduleFileChangedToOffer());
     EXPECT_FALSE(editor.moduleFileChangedToOffer()); // declined: not again

@@ -15,6 +15,8 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent)
     m_edit->setPlaceholderText(QStringLiteral("test id or description"));
     m_edit->setClearButtonEnabled(true);
     m_edit->installEventFilter(this);
+    // A file dropped anywhere on the window is the window's to load.
+    m_edit->setAcceptDrops(false);
     label->setBuddy(m_edit);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lbFindNote"));
