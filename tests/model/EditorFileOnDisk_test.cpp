@@ -1,6 +1,6 @@
-// The module file changed on disk behind the editor's back.
+// The module file changed on disk behind the editor's back. The Save
+// question with each answer is driven through the window (tst_windowfiles).
 
-#include "model/Messages.h"
 #include "support/EditorFixture.h"
 
 using namespace pst;
@@ -22,24 +22,6 @@ protected:
     const Bytes other = ModuleBuilder().step(0x20).build();
 };
 } // namespace
-
-TEST_F(EditorFileOnDisk, SaveAsksBeforeReplacingAChangedFileAndCancelKeepsIt)
-{
-    fs.put(kPath, other);
-    host.replaceAnswers = {false};
-    EXPECT_FALSE(saveTo(kPath));
-    EXPECT_EQ(host.replaceAsked, std::vector<std::string>{kPath});
-    EXPECT_EQ(fs.bytes(kPath), other);
-    EXPECT_EQ(msg::changedOnDiskQuestion(kPath), kPath + " changed on disk since it was loaded. Replace it?");
-
-    host.replaceAnswers = {true};
-    EXPECT_TRUE(saveTo(kPath));
-    EXPECT_NE(fs.bytes(kPath), other);
-    EXPECT_FALSE(editor.modified());
-    // What was saved is now the file's version: the next save asks nothing.
-    EXPECT_TRUE(saveTo(kPath));
-    EXPECT_EQ(host.replaceAsked.size(), 2U);
-}
 
 TEST_F(EditorFileOnDisk, NothingIsAskedWhenNothingCouldBeLost)
 {

@@ -32,9 +32,8 @@ public:
     // Answers of "Save changes to the script?", in order; Discard when empty.
     std::deque<SaveChangesAnswer> saveChangesAnswers;
     int saveChangesAsked = 0;
-    // Answers of "<file> changed on disk since it was loaded. Replace it?"
-    // (true: Replace), in order; Replace when empty. The files asked about.
-    std::deque<bool> replaceAnswers;
+    // The files "<file> changed on disk since it was loaded. Replace it?"
+    // was asked about; always answered Replace.
     std::vector<std::string> replaceAsked;
     // The module files the script was said to come from, in order.
     std::vector<std::string> moduleFilesNamed;
@@ -70,11 +69,7 @@ public:
     bool askReplaceChangedFile(const std::string& path) override
     {
         replaceAsked.push_back(path);
-        if (replaceAnswers.empty())
-            return true;
-        const bool a = replaceAnswers.front();
-        replaceAnswers.pop_front();
-        return a;
+        return true;
     }
     void moduleFileNamed(const std::string& path) override { moduleFilesNamed.push_back(path); }
     void pumpMessages() override { ++pumps; }

@@ -84,18 +84,6 @@ private slots:
         QCOMPARE(w.editor().steps().selected(), 4);
     }
 
-    // The list's own keys stay theirs while the bar is open.
-    void theMenusKeysStayWithTheList()
-    {
-        WindowFixture f;
-        TfmScript& w = openScript(f);
-        QTest::keyClick(w.lvScript(), Qt::Key_F, Qt::ControlModifier);
-        QTest::keyClick(w.findBar()->edit(), Qt::Key_Escape);
-        w.lvScript()->showSelectedRow(0);
-        QTest::keyClick(w.lvScript(), Qt::Key_Insert);
-        QCOMPARE(w.editor().steps().size(), 6);
-    }
-
     // Exactly the rows the link check reports carry the mark, explained first
     // in their tooltips; the ID column keeps its result icon.
     void marksTheRowsTheLinkCheckReports()
