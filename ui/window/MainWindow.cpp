@@ -34,11 +34,11 @@ TfmScript::TfmScript(EditorSession& session, QWidget* parent)
     m_session.prompts().setDialogParent(this);
     setupWindow();
     createControls();
+    createWayFinding(); // before the field inspector can be built: it follows links through it
     createMenus();
     connectControls();
     followEditor();
     setTabOrder();
-    createWayFinding();
 }
 
 // A window that goes away without having been closed still keeps its place.
