@@ -12,6 +12,7 @@
 // that changed, the modified mark, and the refresh of the selected step.
 
 #include "catalogs/Catalogs.h"
+#include "model/FileFingerprint.h"
 #include "model/Host.h"
 #include "model/ModuleImage.h"
 #include "model/ModuleLayout.h"
@@ -122,6 +123,12 @@ public:
     void btWriteClick();
     // Save as the button does; true when the file was written.
     bool saveScript();
+    // The module file the script was loaded from or last saved to; none
+    // before, and after a step text drop.
+    const std::optional<ModuleFileOnDisk>& moduleFile() const { return m_file; }
+    // The script has no unsaved edits and its module file changed on disk
+    // in a way not offered before: the caller offers to load it again.
+    bool moduleFileChangedToOffer();
     // Before the script is replaced or the window closes: when it is
     // modified, asks whether to save it. True when the caller may go on
     // (saved, discarded, or nothing to save); false when the user cancelled
@@ -165,7 +172,8 @@ public:
     bool OpenModuleFile(std::uint16_t moduleId, ModuleImage& image,
                         DialogPurpose purpose = DialogPurpose::ReadModule, std::string* chosenPath = nullptr);
     // Fixes the checksum, lets the user pick a file name and writes the
-    // image atomically; true when the file was written.
+    // image atomically; true when the file was written. Replacing the module
+    // file the script came from, changed on disk since, is asked about first.
     bool SaveModuleFile(std::uint16_t moduleId, ModuleImage& image);
     // Parses `source` and, only when that succeeds, makes it the editor's
     // image with its rows, layout and sizes, and sets the titles. On failure
@@ -191,6 +199,7 @@ private:
     void applyParsed(ModuleImage source, ParsedScript parsed);
     void storeRecordBytes(ByteRange range);
     void takeOverLinks(const StepList& from);
+    void rememberModuleFile(const std::string& path, std::uint64_t hash);
 
     Host& m_host;
     FileSystem& m_fs;
@@ -203,6 +212,7 @@ private:
     std::int64_t m_maxStepCount = 0;
     FileDialogState m_openDialog;
     FileDialogState m_saveDialog;
+    std::optional<ModuleFileOnDisk> m_file;
 
     std::string m_title{kAppTitle};
     std::string m_status;

@@ -39,9 +39,13 @@ void Editor::WMDropFiles(const std::vector<std::string>& paths)
         return;
 
     if (isModule) {
+        const std::uint64_t hash = contentHash(dropped.bytes());
         ParseScript(std::move(dropped));
         setModified(false);
+        rememberModuleFile(path, hash);
     } else {
+        // The new script belongs to no module file until it is saved.
+        m_file.reset();
         ParseScript(ModuleImage(std::move(*templateModule)));
         miClearAllClick();
         const ByteView text = dropped.bytes();

@@ -24,12 +24,12 @@ bool Editor::OpenModuleFile(std::uint16_t moduleId, ModuleImage& image, DialogPu
     const auto path = m_host.openDialog({purpose, moduleId, m_openDialog});
     if (!path)
         return false;
-    if (chosenPath)
-        *chosenPath = *path;
     ReadResult read = m_fs.readFile(*path, kMaxModuleFileSize);
     if (!read.ok)
         throw Error(msg::cannotOpenFile(*path, read.error));
     image.assign(std::move(read.bytes));
+    if (chosenPath)
+        *chosenPath = *path;
     return !image.empty();
 }
 
@@ -40,8 +40,12 @@ bool Editor::SaveModuleFile(std::uint16_t moduleId, ModuleImage& image)
     const auto path = m_host.saveDialog({DialogPurpose::SaveModule, moduleId, m_saveDialog});
     if (!path || path->empty())
         return false;
+    if (m_file && m_file->isFile(m_fs, *path) && m_file->changed(m_fs)
+        && !m_host.askReplaceChangedFile(*path))
+        return false;
     if (const auto failure = m_fs.writeFileAtomic(*path, image.bytes()))
         throw Error(msg::cannotCreateFile(*path, *failure));
+    rememberModuleFile(*path, contentHash(image.bytes()));
     return true;
 }
 
@@ -83,10 +87,28 @@ void Editor::btReadClick()
     // Read into a new image: a cancelled dialog or a failed parse leaves the
     // script on screen, and its image, as they were.
     ModuleImage loaded;
-    if (!OpenModuleFile(id, loaded, DialogPurpose::LoadModule))
+    std::string path;
+    if (!OpenModuleFile(id, loaded, DialogPurpose::LoadModule, &path))
         return;
+    const std::uint64_t hash = contentHash(loaded.bytes());
     ParseScript(std::move(loaded));
     setModified(false);
+    rememberModuleFile(path, hash);
+}
+
+void Editor::rememberModuleFile(const std::string& path, std::uint64_t hash)
+{
+    const std::optional<FileStamp> stamp = m_fs.stamp(path);
+    if (stamp)
+        m_file.emplace(path, FileFingerprint{*stamp, hash});
+    else
+        m_file.reset();
+    m_host.moduleFileNamed(path);
+}
+
+bool Editor::moduleFileChangedToOffer()
+{
+    return m_file && !modified() && m_file->changedSinceOffered(m_fs);
 }
 
 void Editor::btWriteClick()

@@ -58,6 +58,10 @@ public:
     // to the script?" with Save, Discard and Cancel. A host that cannot ask
     // (a batch run) discards.
     virtual SaveChangesAnswer askSaveChanges() { return SaveChangesAnswer::Discard; }
+    // Save is about to replace the file the script came from, which someone
+    // changed since it was loaded or saved: msg::changedOnDiskQuestion(),
+    // Replace (true) or Cancel. A host that cannot ask replaces.
+    virtual bool askReplaceChangedFile(const std::string& /*path*/) { return true; }
     // Whether the Ctrl key is held right now.
     virtual bool ctrlHeld() { return false; }
     // The bytes of a module the program carries, by name (the template
@@ -79,6 +83,9 @@ public:
     virtual void customListChanged(const std::vector<std::string>& /*names*/) {}
     virtual void focusStepList() {}
     virtual void scrollToRow(int /*row*/) {}
+    // The script now comes from the module file at `path`: it was loaded
+    // (or dropped) from there, or saved there.
+    virtual void moduleFileNamed(const std::string& /*path*/) {}
     // The script became modified, or no longer is (after a load or a save).
     virtual void modifiedChanged(bool /*modified*/) {}
     // A command ended that changed the rows (told after modifiedChanged).

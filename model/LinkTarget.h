@@ -17,7 +17,15 @@ namespace pst {
 // start at 1". Step numbers in decimal, as the window title counts them.
 std::string linkTargetText(std::uint16_t link, const StepList& steps);
 
-// True for a link that names a step number past the last step.
+// True for a link that names a step number past the last step: the rule
+// of the link check (ScriptCheck) and of the step list's warning mark.
 bool pointsOutsideScript(std::uint16_t link, const StepList& steps);
+
+// One of the record's three links points past the last step.
+bool hasLinkOutsideScript(const StepRecord& record, const StepList& steps);
+
+// The row a link leads to (step n is row n - 1); kNone for 0xFFFF, 0 and a
+// step past the last, which lead nowhere.
+int linkTargetRow(std::uint16_t link, const StepList& steps);
 
 } // namespace pst

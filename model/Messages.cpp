@@ -43,6 +43,16 @@ std::string cannotCreateFile(std::string_view path, std::string_view reason)
     return "Cannot create file \"" + shownFileName(path) + "\". " + std::string(reason);
 }
 
+std::string changedOnDiskQuestion(std::string_view path)
+{
+    return shownFileName(path) + " changed on disk since it was loaded. Replace it?";
+}
+
+std::string reloadChangedQuestion(std::string_view path)
+{
+    return shownFileName(path) + " changed on disk. Load it again?";
+}
+
 std::string unableToWrite(std::string_view path)
 {
     return "Unable to write to " + shownFileName(path);

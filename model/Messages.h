@@ -38,6 +38,12 @@ std::string cannotCreateFile(std::string_view path, std::string_view reason);
 std::string unableToWrite(std::string_view path);
 // "Resource <name> not found"
 std::string resourceNotFound(std::string_view name);
+// Before Save replaces the loaded file that someone changed meanwhile:
+// "<path> changed on disk since it was loaded. Replace it?"
+std::string changedOnDiskQuestion(std::string_view path);
+// When the window comes to the front and the loaded file has changed while
+// the script has no unsaved edits: "<path> changed on disk. Load it again?"
+std::string reloadChangedQuestion(std::string_view path);
 // "Test Count Overflow! Max Count: <n>"
 std::string testCountOverflow(std::int64_t maxCount);
 // The exchange file names steps beyond the 16 KiB block of key names that

@@ -23,4 +23,8 @@ std::vector<std::string> checksumFindings(const ModuleImage& image, ModuleLayout
 // "step S: FIELD = V points past the end (N steps)", numbers in decimal.
 std::vector<std::string> linkFindings(const StepList& steps);
 
+// The findings of linkFindings() for the one row (0-based); none for a row
+// without a record or out of range.
+std::vector<std::string> rowLinkFindings(const StepList& steps, int row);
+
 } // namespace pst

@@ -14,6 +14,8 @@ public:
     void warning(const QString& text) override { report(text); }
     void critical(const QString& text) override { report(text); }
     pst::SaveChangesAnswer askSaveChanges() override { return pst::SaveChangesAnswer::Discard; }
+    bool askReplaceChangedFile(const QString&) override { return true; }
+    bool askReloadChangedFile(const QString&) override { return false; }
     // A benchmark leaves a leftover script alone: restoring would change what
     // is measured, discarding would delete the user's copy.
     RestoreAnswer askRestore(const QString&) override { return RestoreAnswer::Later; }

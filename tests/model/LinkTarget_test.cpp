@@ -24,19 +24,21 @@ TEST(LinkTarget, EveryKindOfValue)
         std::uint16_t link;
         const char* text;
         bool outside;
+        int row; // where following it leads
     } cases[] = {
-        {1, "step 1: D1 Set up drive parameters", false},
-        {2, "step 2: 8001", false}, // no description: the id alone
-        {3, "step 3: DC Dummy step", false},
-        {4, "step 4: outside the script (3 steps)", true},
-        {0xFFFE, "step 65534: outside the script (3 steps)", true},
-        {0xFFFF, "no next step", false},
-        {0, "no step: step numbers start at 1", false},
+        {1, "step 1: D1 Set up drive parameters", false, 0},
+        {2, "step 2: 8001", false, 1}, // no description: the id alone
+        {3, "step 3: DC Dummy step", false, 2},
+        {4, "step 4: outside the script (3 steps)", true, StepList::kNone},
+        {0xFFFE, "step 65534: outside the script (3 steps)", true, StepList::kNone},
+        {0xFFFF, "no next step", false, StepList::kNone},
+        {0, "no step: step numbers start at 1", false, StepList::kNone},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.link);
         EXPECT_EQ(linkTargetText(c.link, steps), c.text);
         EXPECT_EQ(pointsOutsideScript(c.link, steps), c.outside);
+        EXPECT_EQ(linkTargetRow(c.link, steps), c.row);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "model/ScriptCheck.h"
 
 #include "model/Checksum.h"
+#include "model/LinkTarget.h"
 #include "model/ModuleImage.h"
 #include "model/StepList.h"
 #include "support/ModuleBuilder.h"
@@ -26,6 +27,14 @@ TEST(ScriptCheck, ReportsLinksPastTheEndInFieldOrder)
                                        "step 2: GOTO_ON_ABRT = 32768 points past the end (3 steps)",
                                        "step 3: GOTO_ON_ABRT = 65534 points past the end (3 steps)",
                                    }));
+    // The step list's warning mark: on exactly the rows the check reports.
+    for (int row = 0; row < steps.size(); ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(hasLinkOutsideScript(steps.row(row).record, steps), !rowLinkFindings(steps, row).empty());
+    }
+    EXPECT_EQ(rowLinkFindings(steps, 0), std::vector<std::string>{});
+    EXPECT_EQ(rowLinkFindings(steps, 2),
+              std::vector<std::string>{"step 3: GOTO_ON_ABRT = 65534 points past the end (3 steps)"});
 }
 
 TEST(ScriptCheck, ReportsABrokenChecksumWithTheLayout)

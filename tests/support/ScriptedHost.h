@@ -32,6 +32,11 @@ public:
     // Answers of "Save changes to the script?", in order; Discard when empty.
     std::deque<SaveChangesAnswer> saveChangesAnswers;
     int saveChangesAsked = 0;
+    // The files "<file> changed on disk since it was loaded. Replace it?"
+    // was asked about; always answered Replace.
+    std::vector<std::string> replaceAsked;
+    // The module files the script was said to come from, in order.
+    std::vector<std::string> moduleFilesNamed;
     // The resources the host carries; unset: the template built in code.
     std::function<std::optional<Bytes>(std::string_view)> resources;
 
@@ -61,6 +66,12 @@ public:
         saveChangesAnswers.pop_front();
         return a;
     }
+    bool askReplaceChangedFile(const std::string& path) override
+    {
+        replaceAsked.push_back(path);
+        return true;
+    }
+    void moduleFileNamed(const std::string& path) override { moduleFilesNamed.push_back(path); }
     void pumpMessages() override { ++pumps; }
     std::optional<Bytes> findResource(std::string_view name) override
     {

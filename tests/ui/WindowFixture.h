@@ -44,6 +44,12 @@ public:
     QStringList warnings;
     QStringList errors;
     int saveChangesAsked = 0;
+    // Answers of the changed-on-disk questions (true: Replace, Load), in
+    // order; none left: Cancel, Keep. The files each named.
+    std::deque<bool> replaceAnswers;
+    std::deque<bool> reloadAnswers;
+    QStringList replaceAsked;
+    QStringList reloadAsked;
     QStringList restoreAsked; // the times each restore question named
 
     std::optional<QString> openFile(const FileDialogRequest& request) override
@@ -69,6 +75,16 @@ public:
         saveChangesAnswers.pop_front();
         return answer;
     }
+    bool askReplaceChangedFile(const QString& path) override
+    {
+        replaceAsked << path;
+        return nextAnswer(replaceAnswers);
+    }
+    bool askReloadChangedFile(const QString& path) override
+    {
+        reloadAsked << path;
+        return nextAnswer(reloadAnswers);
+    }
     RestoreAnswer askRestore(const QString& savedAt) override
     {
         restoreAsked << savedAt;
@@ -80,6 +96,14 @@ public:
     }
 
 private:
+    static bool nextAnswer(std::deque<bool>& queue)
+    {
+        if (queue.empty())
+            return false;
+        const bool answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
     static std::optional<QString> next(std::deque<QString>& queue)
     {
         if (queue.empty())

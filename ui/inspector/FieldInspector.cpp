@@ -2,6 +2,7 @@
 
 #include "convert/StepFieldInfo.h"
 #include "model/Editor.h"
+#include "model/LinkTarget.h"
 #include "model/Messages.h"
 #include "ui/common/DisplayText.h"
 #include "ui/hexview/HexView.h"
@@ -9,6 +10,8 @@
 #include "ui/inspector/FieldTableView.h"
 
 #include <QtCore/QEvent>
+
+#include <algorithm>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QVBoxLayout>
 
@@ -26,6 +29,7 @@ FieldInspector::FieldInspector(pst::Editor& editor, CommandRunner run, HexView& 
     m_table = new FieldTableView(this);
     m_table->setObjectName(QStringLiteral("tvFields"));
     m_table->setModel(m_model);
+    m_table->setRowAction([this](int row) { return followLink(row); });
     m_error = new QLabel(this);
     m_error->setObjectName(QStringLiteral("lbFieldError"));
     m_error->setTextFormat(Qt::PlainText);
@@ -166,6 +170,29 @@ bool FieldInspector::writeField(int row, const QString& text, pst::FieldBase bas
     bool written = false;
     m_run([&] { written = !m_editor.writeRecordBytes(field->offset, bytes).empty(); });
     return written;
+}
+
+namespace {
+bool isLink(const pst::StepFieldInfo& field)
+{
+    return field.width == 2 && std::ranges::find(pst::field::kLinks, field.offset) != pst::field::kLinks.end();
+}
+} // namespace
+
+bool FieldInspector::followLink(int row)
+{
+    const pst::StepFieldInfo* field = m_model->field(row);
+    if (!field || !field->value || !isLink(*field))
+        return false;
+    const auto link = static_cast<std::uint16_t>(*field->value);
+    const int target = pst::linkTargetRow(link, m_editor.steps());
+    if (target == pst::StepList::kNone) {
+        showError(qtText(field->name + ": " + pst::linkTargetText(link, m_editor.steps()) + "; it leads nowhere"));
+        return true;
+    }
+    showError({});
+    emit linkFollowed(target);
+    return true;
 }
 
 void FieldInspector::showError(const QString& text)

@@ -11,6 +11,10 @@
 // caret moved by mouse or keys; selecting a row puts the caret on its field's
 // first byte (unless the caret is in that field already).
 //
+// Return or a double click on a link row follows the link: linkFollowed()
+// names the step it points to, for the window to select; a link that points
+// to no step says so below the table and goes nowhere.
+//
 // While hidden it does no work; it decodes again when shown. A value still
 // being typed when the window is asked to close is written first, so that
 // whatever the close does (store, ask) sees it; one being typed when another
@@ -58,6 +62,13 @@ public:
     // shown, when the text is refused; true when taken (a value equal to the
     // field's writes nothing and adds no undo step).
     bool writeField(int row, const QString& text, pst::FieldBase base);
+
+    // Follows the link in field row `row`; false when it is no link.
+    bool followLink(int row);
+
+signals:
+    // A followed link leads to the step in list row `row`.
+    void linkFollowed(int row);
 
 public slots:
     // Decodes the shown bytes again (nothing while hidden).

@@ -4,6 +4,7 @@
 #include "ui/inspector/FieldTableModel.h"
 
 #include <QtGui/QKeyEvent>
+#include <QtGui/QMouseEvent>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLineEdit>
 
@@ -57,11 +58,25 @@ void FieldTableView::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && state() != EditingState && currentIndex().isValid()
-        && edit(currentIndex(), EditKeyPressed, event)) {
+        && (runRowAction(currentIndex()) || edit(currentIndex(), EditKeyPressed, event))) {
         event->accept();
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void FieldTableView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (state() != EditingState && runRowAction(indexAt(event->position().toPoint()))) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+bool FieldTableView::runRowAction(const QModelIndex& index)
+{
+    return index.isValid() && m_rowAction && m_rowAction(index.row());
 }
 
 // The delegate's editor is the viewport's line edit while editing.

@@ -42,6 +42,20 @@ void DiagnosticPrompts::warning(const QString& text) { print(QStringLiteral("war
 
 void DiagnosticPrompts::critical(const QString& text) { print(QStringLiteral("error: ") + text); }
 
+bool DiagnosticPrompts::askReplaceChangedFile(const QString& path)
+{
+    return answer(toDisplay(pst::msg::changedOnDiskQuestion(pathFromDisplay(path))),
+                  {QStringLiteral("cancel"), QStringLiteral("replace")})
+           == QLatin1String("replace");
+}
+
+bool DiagnosticPrompts::askReloadChangedFile(const QString& path)
+{
+    return answer(toDisplay(pst::msg::reloadChangedQuestion(pathFromDisplay(path))),
+                  {QStringLiteral("keep"), QStringLiteral("load")})
+           == QLatin1String("load");
+}
+
 pst::SaveChangesAnswer DiagnosticPrompts::askSaveChanges()
 {
     const QString a = answer(qtText(pst::msg::kSaveChangesQuestion),

@@ -42,6 +42,8 @@ QFileDialog& DialogPrompts::saveDialog()
 
 std::optional<QString> DialogPrompts::runDialog(QFileDialog& dialog, const FileDialogRequest& request)
 {
+    if (!request.startFolder.isEmpty())
+        dialog.setDirectory(request.startFolder);
     dialog.setNameFilter(request.filter);
     // An empty name clears what the previous use left in the name box.
     dialog.selectFile(request.fileName);
@@ -85,6 +87,32 @@ pst::SaveChangesAnswer DialogPrompts::askSaveChanges()
     if (box.clickedButton() == discard)
         return pst::SaveChangesAnswer::Discard;
     return pst::SaveChangesAnswer::Cancel;
+}
+
+namespace {
+// A question with two buttons; true for the first. Escape gives the second.
+bool askTwoWays(QWidget* parent, const QString& text, const QString& yes, const QString& no)
+{
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
+    QPushButton* first = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(second);
+    box.setEscapeButton(second);
+    box.exec();
+    return box.clickedButton() == first;
+}
+} // namespace
+
+bool DialogPrompts::askReplaceChangedFile(const QString& path)
+{
+    return askTwoWays(m_parent, toDisplay(pst::msg::changedOnDiskQuestion(pathFromDisplay(path))),
+                      QStringLiteral("Replace"), QStringLiteral("Cancel"));
+}
+
+bool DialogPrompts::askReloadChangedFile(const QString& path)
+{
+    return askTwoWays(m_parent, toDisplay(pst::msg::reloadChangedQuestion(pathFromDisplay(path))),
+                      QStringLiteral("Load"), QStringLiteral("Keep"));
 }
 
 RestoreAnswer DialogPrompts::askRestore(const QString& savedAt)

@@ -20,6 +20,8 @@ public:
     void warning(const QString& text) override;
     void critical(const QString& text) override;
     pst::SaveChangesAnswer askSaveChanges() override;
+    bool askReplaceChangedFile(const QString& path) override;
+    bool askReloadChangedFile(const QString& path) override;
     RestoreAnswer askRestore(const QString& savedAt) override;
     void setDialogParent(QWidget* window) override { m_parent = window; }
 

@@ -5,6 +5,7 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtGui/QGuiApplication>
 
 namespace {
@@ -29,10 +30,18 @@ WindowHost::WindowHost(WindowPrompts& prompts, QObject* parent) : QObject(parent
 
 // --- dialogs and messages --------------------------------------------------------
 
-FileDialogRequest WindowHost::fileRequest(const pst::DialogRequest& request) const
+FileDialogRequest WindowHost::fileRequest(const pst::DialogRequest& request, QString& startFolder) const
 {
-    return {request.purpose, request.moduleId, qtFileFilter(request.dialog.filter),
-            pathToDisplay(request.dialog.fileName)};
+    FileDialogRequest out{request.purpose, request.moduleId, qtFileFilter(request.dialog.filter),
+                          pathToDisplay(request.dialog.fileName), {}};
+    std::swap(out.startFolder, startFolder);
+    return out;
+}
+
+void WindowHost::setStartFolder(const QString& folder)
+{
+    m_openStartFolder = folder;
+    m_saveStartFolder = folder;
 }
 
 std::optional<std::string> WindowHost::openDialog(const pst::DialogRequest& request)
@@ -42,12 +51,12 @@ std::optional<std::string> WindowHost::openDialog(const pst::DialogRequest& requ
         m_nextLoad.reset();
         return path;
     }
-    return toCorePath(m_prompts.openFile(fileRequest(request)));
+    return toCorePath(m_prompts.openFile(fileRequest(request, m_openStartFolder)));
 }
 
 std::optional<std::string> WindowHost::saveDialog(const pst::DialogRequest& request)
 {
-    return toCorePath(m_prompts.saveFile(fileRequest(request)));
+    return toCorePath(m_prompts.saveFile(fileRequest(request, m_saveStartFolder)));
 }
 
 void WindowHost::showMessage(const std::string& text) { m_prompts.warning(toDisplay(text)); }
@@ -55,6 +64,11 @@ void WindowHost::showMessage(const std::string& text) { m_prompts.warning(toDisp
 void WindowHost::showError(const std::string& text) { m_prompts.critical(toDisplay(text)); }
 
 pst::SaveChangesAnswer WindowHost::askSaveChanges() { return m_prompts.askSaveChanges(); }
+
+bool WindowHost::askReplaceChangedFile(const std::string& path)
+{
+    return m_prompts.askReplaceChangedFile(pathToDisplay(path));
+}
 
 bool WindowHost::ctrlHeld()
 {
@@ -96,3 +110,10 @@ void WindowHost::modifiedChanged(bool modified) { emit modifiedMarkChanged(modif
 void WindowHost::scriptReplaced() { emit newScript(); }
 
 void WindowHost::scriptChanged() { emit scriptEdited(); }
+
+void WindowHost::moduleFileNamed(const std::string& path)
+{
+    const QString shown = pathToDisplay(path);
+    setStartFolder(QFileInfo(shown).absolutePath());
+    emit moduleFileKnown(shown);
+}

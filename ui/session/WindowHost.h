@@ -31,6 +31,9 @@ public:
     void answerNextLoad(std::string path) { m_nextLoad = std::move(path); }
     void clearNextLoad() { m_nextLoad.reset(); }
     void setResourcePrefix(QString prefix) { m_resourcePrefix = std::move(prefix); }
+    // The next open and save dialogs start in `folder` (then each where it
+    // was left, until a module is loaded or saved: then in its folder).
+    void setStartFolder(const QString& folder);
 
     // Dialogs and messages.
     std::optional<std::string> openDialog(const pst::DialogRequest& request) override;
@@ -38,6 +41,7 @@ public:
     void showMessage(const std::string& text) override;
     void showError(const std::string& text) override;
     pst::SaveChangesAnswer askSaveChanges() override;
+    bool askReplaceChangedFile(const std::string& path) override;
     bool ctrlHeld() override;
     void pumpMessages() override;
     std::optional<pst::Bytes> findResource(std::string_view name) override;
@@ -57,6 +61,9 @@ signals:
     void newScript();
     // A command changed the rows.
     void scriptEdited();
+    // The script now comes from the module file at `path` (loaded, dropped
+    // or saved).
+    void moduleFileKnown(const QString& path);
 
 private:
     // The editor's notifications, as the signals above.
@@ -71,10 +78,15 @@ private:
     void modifiedChanged(bool modified) override;
     void scriptReplaced() override;
     void scriptChanged() override;
+    void moduleFileNamed(const std::string& path) override;
 
-    FileDialogRequest fileRequest(const pst::DialogRequest& request) const;
+    // The request for one of the two dialogs, with its start folder if
+    // one waits for it (taken then).
+    FileDialogRequest fileRequest(const pst::DialogRequest& request, QString& startFolder) const;
 
     WindowPrompts& m_prompts;
     std::optional<std::string> m_nextLoad;
+    QString m_openStartFolder;
+    QString m_saveStartFolder;
     QString m_resourcePrefix = QString::fromLatin1(kResourcePrefix);
 };

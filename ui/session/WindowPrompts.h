@@ -21,6 +21,10 @@ struct FileDialogRequest {
     std::optional<std::uint16_t> moduleId;
     QString filter;   // Qt's form: "Module 28 (*28*.rpm);;All (*)"
     QString fileName; // proposed, may be empty
+    // Where the dialog starts: the folder of the module last loaded or
+    // saved, when that came after the dialog's last use; empty: where the
+    // dialog was left.
+    QString startFolder;
 };
 
 class WindowPrompts {
@@ -35,6 +39,11 @@ public:
     virtual void critical(const QString& text) = 0;
     // "Save changes to the script?": Save, Discard or Cancel.
     virtual pst::SaveChangesAnswer askSaveChanges() = 0;
+    // "<path> changed on disk since it was loaded. Replace it?": Replace
+    // (true) or Cancel.
+    virtual bool askReplaceChangedFile(const QString& path) = 0;
+    // "<path> changed on disk. Load it again?": Load (true) or Keep.
+    virtual bool askReloadChangedFile(const QString& path) = 0;
     // At start, for a recovery copy an earlier run left: "Restore the unsaved
     // script from <savedAt>?" with Restore and Discard.
     virtual RestoreAnswer askRestore(const QString& savedAt) = 0;

@@ -4,6 +4,11 @@
 #include "ui/steplist/StepColor.h"
 #include "ui/steplist/StepLinksToolTip.h"
 
+#include "model/LinkTarget.h"
+
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QStyle>
+
 StepListModel::StepListModel(pst::StepList& steps, QObject* parent) : QAbstractTableModel(parent), m_steps(steps)
 {
     m_steps.addObserver(this);
@@ -30,7 +35,8 @@ QVariant StepListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: return displayData(row, index.column());
     case Qt::ForegroundRole: return foregroundData(row);
-    case Qt::DecorationRole: return idColumn ? QVariant(m_icons.icon(row.icon)) : QVariant();
+    case Qt::DecorationRole: return idColumn ? QVariant(m_icons.icon(row.icon)) : warningMark(row);
+    case Qt::BackgroundRole: return m_query.matches(row) ? QVariant(findHighlight()) : QVariant();
     case IconIndexRole: return idColumn ? QVariant(static_cast<int>(row.icon)) : QVariant();
     case Qt::ToolTipRole: return stepLinksToolTip(m_steps, index.row());
     default: return {};
@@ -46,6 +52,24 @@ QVariant StepListModel::foregroundData(const pst::StepRow& row) const
 {
     const QColor color = stepColorValue(lvScriptCustomDrawItem(row.caption, row.record.bytes()));
     return color.isValid() ? QVariant(color) : QVariant();
+}
+
+QVariant StepListModel::warningMark(const pst::StepRow& row) const
+{
+    if (!pst::hasLinkOutsideScript(row.record, m_steps))
+        return {};
+    if (m_warningIcon.isNull())
+        m_warningIcon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    return m_warningIcon;
+}
+
+QColor StepListModel::findHighlight() { return {255, 255, 168}; }
+
+void StepListModel::setFindQuery(const pst::StepQuery& query)
+{
+    m_query = query;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::BackgroundRole});
 }
 
 QVariant StepListModel::headerData(int section, Qt::Orientation orientation, int role) const

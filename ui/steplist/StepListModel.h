@@ -2,7 +2,10 @@
 // The step list as a Qt table model: a view of the editor's StepList, with no
 // copy of its rows. Columns "ID" and "Description"; the result icon in the ID
 // column; the text colour of lvScriptCustomDrawItem in both; the row's links
-// and their target steps as its tooltip. Texts from files
+// and their target steps as its tooltip; a warning mark before the
+// description of a row with a link outside the script, which its tooltip
+// explains first; the rows that match the find bar's query highlighted.
+// Texts from files
 // are shown as UTF-8 when they are, else as Latin-1.
 //
 // The model watches the StepList itself, one of its observers, and turns
@@ -11,6 +14,7 @@
 // whole list is replaced. The list's selection it passes on as
 // selectedRowChanged(), for the view to show.
 
+#include "model/StepFind.h"
 #include "model/StepList.h"
 #include "ui/steplist/StepIcons.h"
 
@@ -36,6 +40,11 @@ public:
     static QVariant columnHeader(int section, Qt::Orientation orientation, int role);
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // The rows that match `query` are highlighted (none for an empty one).
+    void setFindQuery(const pst::StepQuery& query);
+    const pst::StepQuery& findQuery() const { return m_query; }
+    static QColor findHighlight();
+
     // StepListObserver
     void rowsAboutToBeInserted(int first, int last) override;
     void rowsInserted(int first, int last) override;
@@ -55,8 +64,11 @@ signals:
 private:
     QVariant displayData(const pst::StepRow& row, int column) const;
     QVariant foregroundData(const pst::StepRow& row) const;
+    QVariant warningMark(const pst::StepRow& row) const;
 
     pst::StepList& m_steps;
     StepIcons m_icons;
+    pst::StepQuery m_query{""};
+    mutable QIcon m_warningIcon; // made when a row first shows it
     bool m_moving = false;
 };

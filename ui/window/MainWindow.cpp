@@ -10,9 +10,12 @@
 #include "ui/inspector/FieldInspector.h"
 #include "ui/inspector/FieldInspectorToggle.h"
 #include "ui/inspector/FieldTableView.h"
+#include "ui/steplist/FindBar.h"
 #include "ui/steplist/StepListView.h"
 #include "ui/window/BottomPanel.h"
+#include "ui/window/RecentFiles.h"
 #include "ui/window/SplitterBar.h"
+#include "ui/window/StepNavigator.h"
 #include "ui/window/StepFieldMap.h"
 
 #include <QtWidgets/QCheckBox>
@@ -31,6 +34,7 @@ TfmScript::TfmScript(EditorSession& session, QWidget* parent)
     m_session.prompts().setDialogParent(this);
     setupWindow();
     createControls();
+    createWayFinding(); // before the field inspector can be built: it follows links through it
     createMenus();
     connectControls();
     followEditor();
@@ -87,7 +91,9 @@ QSplitter* TfmScript::createSplitter()
     auto* stepsLayout = new QVBoxLayout(steps);
     stepsLayout->setContentsMargins(0, 0, 0, 0);
     stepsLayout->setSpacing(0);
+    m_findBar = new FindBar(steps);
     stepsLayout->addWidget(m_lvScript, 1);
+    stepsLayout->addWidget(m_findBar);
     stepsLayout->addWidget(m_heScript);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setChildrenCollapsible(false);
@@ -100,6 +106,7 @@ QSplitter* TfmScript::createSplitter()
             editor(), [&session = m_session](const std::function<void()>& command) { return session.run(command); },
             *m_heScript, *m_lvScript, splitter);
         QWidget::setTabOrder(m_heScript, inspector->table());
+        connect(inspector, &FieldInspector::linkFollowed, m_navigator, &StepNavigator::jumpTo);
         return inspector;
     };
     m_inspectorToggle = new FieldInspectorToggle(*this, *splitter, buildInspector, m_session.setup().settings);

@@ -14,6 +14,7 @@
 #include <QtWidgets/QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ class BottomPanel;
 class CompareWindow;
 class FieldInspector;
 class FieldInspectorToggle;
+class FindBar;
+class ModuleFileWatch;
+class RecentFiles;
+class RecentFilesMenu;
+class StepNavigator;
 class HexView;
 class QMenu;
 class QSplitter;
@@ -52,6 +58,11 @@ public:
     // The field inspector, built (hidden) at the first call if it was never shown.
     FieldInspector* fieldInspector();
     FieldInspectorToggle* fieldInspectorToggle() const { return m_inspectorToggle; }
+    // Under the step list, hidden until Ctrl+F.
+    FindBar* findBar() const { return m_findBar; }
+    StepNavigator* navigator() const { return m_navigator; }
+    RecentFilesMenu* recentFilesMenu() const { return m_recentMenu; }
+    ModuleFileWatch* moduleFileWatch() const { return m_fileWatch; }
 
     // Runs one command as its button or menu item does.
     bool run(pst::EditorCommand command);
@@ -86,6 +97,9 @@ private:
     void connectControls();
     void followEditor();
     void setTabOrder();
+    // The find bar, link jumps, recent files, the loaded file's watch and
+    // where the file dialogs start (MainWindowFindWay.cpp).
+    void createWayFinding();
 
     // Running commands: one at a time, the view's selection mirrored after.
     bool runCommand(const std::function<void()>& command);
@@ -123,6 +137,11 @@ private:
     QMenu* m_pmHex = nullptr;
     FieldInspectorToggle* m_inspectorToggle = nullptr;
     QPointer<CompareWindow> m_compare;
+    FindBar* m_findBar = nullptr;
+    StepNavigator* m_navigator = nullptr;
+    std::unique_ptr<RecentFiles> m_recentFiles;
+    RecentFilesMenu* m_recentMenu = nullptr;
+    ModuleFileWatch* m_fileWatch = nullptr;
 
     bool m_shown = false;
     bool m_closeRequested = false;

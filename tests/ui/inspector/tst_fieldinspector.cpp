@@ -90,6 +90,47 @@ class TestFieldInspector : public QObject {
     Q_OBJECT
 
 private slots:
+    // Return or a double click on a link row selects the step it points to;
+    // Alt+Left and Alt+Right go back and forward; a link to no step says so.
+    void followsLinksBackAndForward()
+    {
+        WindowFixture f;
+        TfmScript& w = openWithSteps(f);
+        FieldInspector& ins = *w.fieldInspector();
+        FieldTableView* table = ins.table();
+        const auto rowRect = [&](const char* name) {
+            return table->visualRect(ins.model().index(rowOf(ins, QLatin1String(name)), FieldTableModel::NameColumn));
+        };
+        const auto selected = [&] { return w.editor().steps().selected(); };
+        table->setCurrentIndex(ins.model().index(rowOf(ins, QStringLiteral("GOTO_ON_SUCCES")), 0));
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(selected(), 1);
+        QCOMPARE(w.lvScript()->selectedRow(), 1);
+        QCOMPARE(ins.heading(), QStringLiteral("Step 2: D2 Verify drive parameters"));
+        QVERIFY(!table->isEditing());
+        QTest::keyClick(table, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(selected(), 0);
+        QTest::keyClick(table, Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(selected(), 1);
+        QTest::keyClick(table, Qt::Key_Right, Qt::AltModifier); // nothing ahead
+        QCOMPARE(selected(), 1);
+        QTest::keyClick(w.lvScript(), Qt::Key_Left, Qt::AltModifier); // from the list too
+        QCOMPARE(selected(), 0);
+
+        table->setCurrentIndex(ins.model().index(rowOf(ins, QStringLiteral("GOTO_ON_ERR")), 0));
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(selected(), 0);
+        QVERIFY(!table->isEditing());
+        QCOMPARE(ins.errorText(), QStringLiteral("GOTO_ON_ERR: no next step; it leads nowhere"));
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, rowRect("GOTO_ON_ABRT").center());
+        QCOMPARE(selected(), 0);
+        QCOMPARE(ins.errorText(), QStringLiteral("GOTO_ON_ABRT: step 9: outside the script (3 steps); it leads nowhere"));
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, rowRect("GOTO_ON_SUCCES").center());
+        QCOMPARE(selected(), 1);
+        QCOMPARE(ins.errorText(), QString());
+    }
+
     void listsTheSelectedStepsFields()
     {
         WindowFixture f;
@@ -484,7 +525,8 @@ private slots:
         const auto tip = [&](int row, int column) {
             return w.stepModel().index(row, column).data(Qt::ToolTipRole).toString();
         };
-        QCOMPARE(tip(0, 0), QStringLiteral("GOTO_ON_SUCCES → step 2: D2 Verify drive parameters\n"
+        QCOMPARE(tip(0, 0), QStringLiteral("Warning: step 1: GOTO_ON_ABRT = 9 points past the end (3 steps)\n"
+                                           "GOTO_ON_SUCCES → step 2: D2 Verify drive parameters\n"
                                            "GOTO_ON_ERR → no next step\n"
                                            "GOTO_ON_ABRT → step 9: outside the script (3 steps)"));
         QCOMPARE(tip(0, 1), tip(0, 0));
