@@ -40,6 +40,7 @@ void Editor::WMDropFiles(const std::vector<std::string>& paths)
 
     if (isModule) {
         ParseScript(std::move(dropped));
+        m_history.clear();
         setModified(false);
     } else {
         ParseScript(ModuleImage(std::move(*templateModule)));
