@@ -1,6 +1,7 @@
 #include "ui/session/RecordBytesSource.h"
 
 #include "model/Editor.h"
+#include "model/ScriptHistory.h"
 
 namespace {
 HexRange hexRange(pst::ByteRange range)
@@ -33,15 +34,19 @@ bool RecordBytesSource::canUndo() const { return m_buffer.canUndo(); }
 
 bool RecordBytesSource::canRedo() const { return m_buffer.canRedo(); }
 
-bool RecordBytesSource::write(qint64 offset, QByteArrayView bytes)
+bool RecordBytesSource::write(qint64 offset, QByteArrayView bytes, std::string_view caption)
 {
     if (offset < 0)
         return false;
     const pst::ByteView view(reinterpret_cast<const pst::Byte*>(bytes.data()), static_cast<std::size_t>(bytes.size()));
     bool written = false;
-    m_run([&] { written = !m_editor.writeRecordBytes(static_cast<std::size_t>(offset), view).empty(); });
+    m_run([&] { written = !m_editor.writeRecordBytes(static_cast<std::size_t>(offset), view).empty(); }, caption);
     return written;
 }
+
+bool RecordBytesSource::write(qint64 offset, QByteArrayView bytes) { return write(offset, bytes, pst::kTypingCaption); }
+
+bool RecordBytesSource::paste(qint64 offset, QByteArrayView bytes) { return write(offset, bytes, kPasteCaption); }
 
 HexRange RecordBytesSource::undo() { return run(&pst::Editor::undoRecordBytes); }
 
@@ -50,7 +55,8 @@ HexRange RecordBytesSource::redo() { return run(&pst::Editor::redoRecordBytes); 
 HexRange RecordBytesSource::run(pst::ByteRange (pst::Editor::*command)())
 {
     pst::ByteRange restored;
-    m_run([&] { restored = (m_editor.*command)(); });
+    // The view's byte undo goes on with the typing it takes back.
+    m_run([&] { restored = (m_editor.*command)(); }, pst::kTypingCaption);
     return hexRange(restored);
 }
 

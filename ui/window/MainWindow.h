@@ -14,12 +14,14 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class BottomPanel;
 class FieldInspector;
 class FieldInspectorToggle;
 class HexView;
+class QAction;
 class QMenu;
 class QSplitter;
 class RecoveryLeftover;
@@ -46,13 +48,18 @@ public:
     BottomPanel* panel() const { return m_panel; }
     QMenu* pmScript() const { return m_pmScript; }
     QMenu* pmHex() const { return m_pmHex; }
+    // "Undo <caption>" and "Redo <caption>": first in pmScript, their keys
+    // (Alt+Backspace, Shift+Alt+Backspace) anywhere in the window.
+    QAction* miUndo() const { return m_miUndo; }
+    QAction* miRedo() const { return m_miRedo; }
     // Beside the step list and the hex view; hidden until shown (F2).
     // The field inspector, built (hidden) at the first call if it was never shown.
     FieldInspector* fieldInspector();
     FieldInspectorToggle* fieldInspectorToggle() const { return m_inspectorToggle; }
 
-    // Runs one command as its button or menu item does.
-    bool run(pst::EditorCommand command);
+    // Runs one command as its button or menu item does; its changes make a
+    // step of the script history named `caption`.
+    bool run(pst::EditorCommand command, std::string_view caption = {});
     // Loads a module as Load does with `path` chosen in its dialog.
     void loadFile(const QString& path);
     // Files dropped on the window (only the first counts).
@@ -77,12 +84,15 @@ private:
     void createMenus();
     QMenu* createScriptMenu();
     QMenu* createHexMenu();
+    // The script history (MainWindowHistory.cpp).
+    void addHistoryActions(QMenu* menu);
+    void showHistorySteps();
     void connectControls();
     void followEditor();
     void setTabOrder();
 
     // Running commands: one at a time, the view's selection mirrored after.
-    bool runCommand(const std::function<void()>& command);
+    bool runCommand(const std::function<void()>& command, std::string_view caption = {});
     void commandEnded();
 
     // The new script's layout: the hex view's hint and field names.
@@ -115,6 +125,8 @@ private:
     BottomPanel* m_panel = nullptr;
     QMenu* m_pmScript = nullptr;
     QMenu* m_pmHex = nullptr;
+    QAction* m_miUndo = nullptr;
+    QAction* m_miRedo = nullptr;
     FieldInspectorToggle* m_inspectorToggle = nullptr;
 
     bool m_shown = false;
