@@ -6,6 +6,12 @@
 
 namespace pst {
 
+void LinkDeltas::startRun(const RowLinks& delta)
+{
+    m_runs.push_back({1, delta});
+    m_last = &m_runs.back();
+}
+
 bool LinkDeltas::empty() const
 {
     return std::all_of(m_runs.begin(), m_runs.end(), [](const Run& run) { return run.delta == RowLinks{}; });

@@ -17,17 +17,25 @@ class StepList;
 class LinkDeltas {
 public:
     explicit LinkDeltas(int first) : m_first(first) {}
-
-    // The links of the next row of the run, before and after the rule.
-    void add(const RowLinks& before, const RowLinks& after)
+    // Moved or copied, the run being extended is the new one's own.
+    LinkDeltas(const LinkDeltas& other) : m_first(other.m_first), m_runs(other.m_runs) { relink(); }
+    LinkDeltas(LinkDeltas&& other) noexcept : m_first(other.m_first), m_runs(std::move(other.m_runs)) { relink(); }
+    LinkDeltas& operator=(LinkDeltas other) noexcept
     {
-        RowLinks delta;
-        for (std::size_t l = 0; l < delta.size(); ++l)
-            delta[l] = static_cast<std::uint16_t>(after[l] - before[l]);
-        if (!m_runs.empty() && m_runs.back().delta == delta)
-            ++m_runs.back().count;
+        m_first = other.m_first;
+        m_runs = std::move(other.m_runs);
+        relink();
+        return *this;
+    }
+
+    // How far the links of the next row of the run moved.
+    void add(std::uint16_t success, std::uint16_t error, std::uint16_t abort)
+    {
+        // Most rows move as the row before: that case stays in the loop.
+        if (m_last && m_last->delta[0] == success && m_last->delta[1] == error && m_last->delta[2] == abort)
+            ++m_last->count;
         else
-            m_runs.push_back({1, delta});
+            startRun({success, error, abort});
     }
 
     // No link moved.
@@ -42,8 +50,12 @@ private:
         RowLinks delta;
     };
 
+    void startRun(const RowLinks& delta);
+    void relink() { m_last = m_runs.empty() ? nullptr : &m_runs.back(); }
+
     int m_first;
     std::vector<Run> m_runs;
+    Run* m_last = nullptr; // the run being extended; null when none
 };
 
 } // namespace pst

@@ -10,8 +10,7 @@ std::uint16_t stepNumber(int row) { return static_cast<std::uint16_t>(row + 1); 
 template <typename Renumber>
 void renumberLinks(RowLinks& links, Renumber renumber)
 {
-    for (std::uint16_t& v : links)
-        v = renumber(v);
+    links = {renumber(links[0]), renumber(links[1]), renumber(links[2])};
 }
 
 // The records of a long list lie apart on the heap, and a loop that edits

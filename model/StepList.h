@@ -195,13 +195,20 @@ void StepList::editLinks(int first, int last, Edit&& edit)
     beforeChange(first, last);
     for (int i = first; i <= last; ++i) {
         StepRecord& record = m_rows[static_cast<std::size_t>(i)].record;
-        const RowLinks was = readLinks(record);
-        RowLinks links = was;
+        // Three words in registers: the loop runs at the pace of reading them.
+        const std::uint16_t s = record.link(0);
+        const std::uint16_t e = record.link(1);
+        const std::uint16_t a = record.link(2);
+        RowLinks links{s, e, a};
         edit(links, std::as_const(record), i);
-        if (links != was)
+        if (links[0] != s || links[1] != e || links[2] != a) {
             writeLinks(record, links);
+            if (!holdsLinks(record))
+                links = readLinks(record);
+        }
         if (deltas)
-            deltas->add(was, readLinks(record));
+            deltas->add(static_cast<std::uint16_t>(links[0] - s), static_cast<std::uint16_t>(links[1] - e),
+                        static_cast<std::uint16_t>(links[2] - a));
     }
     if (m_recorder)
         m_recorder->editsDone();
