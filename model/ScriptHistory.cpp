@@ -35,7 +35,7 @@ void ScriptHistory::setBounds(std::size_t maxSteps, std::size_t maxBytes)
 
 void ScriptHistory::begin(std::string_view caption, int selected, std::uint64_t selectionRevision)
 {
-    m_open = ScriptStep{std::string(caption), selected, selected, {}, false, 0, 0};
+    m_open = ScriptStep{std::string(caption.empty() ? kUnnamedCaption : caption), selected, selected, {}, false, 0, 0};
     m_cleanPending = false;
     if (caption != kTypingCaption || selectionRevision != m_typingSelection)
         m_typingOpen = false;
@@ -87,15 +87,16 @@ void ScriptHistory::push(ScriptStep step)
     m_undo.push_back(std::move(step));
 }
 
-// The oldest steps go first; the newest step stays whatever it holds.
+// The oldest steps go first, then the farthest to redo; the step last done,
+// undone or redone stays whatever it holds.
 void ScriptHistory::dropOldest()
 {
     while (m_undo.size() + m_redo.size() > m_maxSteps || m_memory > m_maxBytes) {
-        if (m_undo.size() > 1 || (m_undo.size() == 1 && !m_redo.empty())) {
+        if (m_undo.size() > 1) {
             m_memory -= m_undo.front().memory;
             m_baseId = m_undo.front().id;
             m_undo.pop_front();
-        } else if (m_redo.size() > 1) {
+        } else if (!m_redo.empty() && (m_redo.size() > 1 || !m_undo.empty())) {
             m_memory -= m_redo.front().memory;
             m_redo.pop_front();
         } else {
@@ -146,51 +147,39 @@ void ScriptHistory::markDirty() { m_cleanPending = false; }
 
 // --- undo and redo ---------------------------------------------------------------------------
 
-const ScriptStep* ScriptHistory::undo(Editor& editor)
-{
-    if (m_undo.empty())
-        return nullptr;
-    ScriptStep step = std::move(m_undo.back());
-    m_undo.pop_back();
-    m_memory -= step.memory;
-    m_typingOpen = false;
-    try {
-        const RecorderPause pause(editor.steps());
-        for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change)
-            applyChange(*change, editor, false);
-    } catch (...) {
-        // Half taken back, no step fits the script any more.
-        clear();
-        throw;
-    }
-    step.memory = stepMemory(step);
-    m_memory += step.memory;
-    m_redo.push_back(std::move(step));
-    dropOldest();
-    return &m_redo.back();
-}
+const ScriptStep* ScriptHistory::undo(Editor& editor) { return replay(m_undo, m_redo, editor, false); }
 
-const ScriptStep* ScriptHistory::redo(Editor& editor)
+const ScriptStep* ScriptHistory::redo(Editor& editor) { return replay(m_redo, m_undo, editor, true); }
+
+// The last step of `from` taken back (forward: brought back), then kept on
+// `to`; its changes now hold what the way back needs.
+const ScriptStep* ScriptHistory::replay(std::deque<ScriptStep>& from, std::deque<ScriptStep>& to, Editor& editor,
+                                        bool forward)
 {
-    if (m_redo.empty())
+    if (from.empty())
         return nullptr;
-    ScriptStep step = std::move(m_redo.back());
-    m_redo.pop_back();
+    ScriptStep step = std::move(from.back());
+    from.pop_back();
     m_memory -= step.memory;
     m_typingOpen = false;
     try {
         const RecorderPause pause(editor.steps());
-        for (ScriptChange& change : step.changes)
-            applyChange(change, editor, true);
+        if (forward)
+            for (ScriptChange& change : step.changes)
+                applyChange(change, editor, true);
+        else
+            for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change)
+                applyChange(*change, editor, false);
     } catch (...) {
+        // Half replayed, no step fits the script any more.
         clear();
         throw;
     }
     step.memory = stepMemory(step);
     m_memory += step.memory;
-    m_undo.push_back(std::move(step));
+    to.push_back(std::move(step));
     dropOldest();
-    return &m_undo.back();
+    return &to.back();
 }
 
 // --- StepListRecorder ------------------------------------------------------------------------

@@ -30,6 +30,8 @@ class Editor;
 // view, and a step text file dropped on the window.
 inline constexpr std::string_view kTypingCaption = "Typing";
 inline constexpr std::string_view kDropCaption = "Drop";
+// A step whose command came without a caption.
+inline constexpr std::string_view kUnnamedCaption = "Edit";
 
 struct ScriptStep {
     std::string caption;
@@ -97,6 +99,7 @@ public:
 
 private:
     void add(ScriptChange change);
+    const ScriptStep* replay(std::deque<ScriptStep>& from, std::deque<ScriptStep>& to, Editor& editor, bool forward);
     bool joinsTyping(const ScriptStep& step, std::uint64_t selectionRevision) const;
     void push(ScriptStep step);
     void dropOldest();

@@ -200,6 +200,9 @@ TEST_F(ScriptHistoryTest, CommandStoppedByAnErrorIsOneStepOfWhatItDid)
     EXPECT_EQ(editor.history().undoCaption(), "Upgrade Script");
     undo();
     EXPECT_EQ(state(), before);
+    // A command given without a caption is still a step.
+    editor.run([&] { editor.miInsertClick(); });
+    EXPECT_EQ(editor.history().undoCaption(), kUnnamedCaption);
 }
 
 TEST_F(ScriptHistoryTest, OldestStepsGoFirstBeyondEitherBound)
