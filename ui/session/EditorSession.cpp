@@ -32,7 +32,9 @@ EditorSession::EditorSession(WindowSetup setup)
       m_editor(m_host, *m_setup.fileSystem, m_setup.catalogFolder),
       m_model(m_editor.steps()),
       m_hexSource(m_editor,
-                  [this](const std::function<void()>& command, std::string_view caption) { return run(command, caption); }),
+                  [this](const std::function<void()>& command, std::string_view caption) {
+                      return run(command, caption);
+                  }),
       m_recovery(m_editor, m_setup.recoveryFolder, m_setup.recoveryInterval)
 {
     // The recovery copy follows every command that changed the rows.
