@@ -1,6 +1,7 @@
 // The editor's own work at scale: the selection refresh against large
-// catalogs, an insert at the top of 100,000 steps, the E6 generator, the two
-// exports to a file, and the memory a loaded module takes.
+// catalogs, an insert at the top of 100,000 steps and its undo, the E6
+// generator, the two exports to a file, and the memory a loaded module and
+// a step of the history take.
 
 #include "BenchData.h"
 
@@ -79,18 +80,54 @@ void selectionRefresh(benchmark::State& state, int entries)
 void BM_SelectionRefresh5k(benchmark::State& state) { selectionRefresh(state, 5000); }
 void BM_SelectionRefresh50(benchmark::State& state) { selectionRefresh(state, 50); }
 
+// Insert as the user gives it: one command, recorded in the script history.
 void BM_InsertTop100k(benchmark::State& state)
 {
     test::MemoryFileSystem fsys;
     LoadedEditor loaded(bench::roylScript(kSteps), fsys, "/cat");
     Editor& editor = loaded.editor;
     for (auto _ : state) {
-        editor.selectRow(StepList::kNone);
-        editor.miInsertClick();
+        editor.run([&] { editor.selectRow(StepList::kNone); });
+        editor.run([&] { editor.miInsertClick(); }, "Insert");
         state.PauseTiming();
-        editor.miDeleteClick();
+        editor.run([&] { editor.miUndoClick(); });
         state.ResumeTiming();
     }
+}
+
+// Undo of that insert: the row taken out, the renumbering taken back.
+void BM_UndoInsertTop100k(benchmark::State& state)
+{
+    test::MemoryFileSystem fsys;
+    LoadedEditor loaded(bench::roylScript(kSteps), fsys, "/cat");
+    Editor& editor = loaded.editor;
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.run([&] { editor.selectRow(StepList::kNone); });
+        editor.run([&] { editor.miInsertClick(); }, "Insert");
+        state.ResumeTiming();
+        editor.run([&] { editor.miUndoClick(); });
+    }
+}
+
+// What one step of the history holds: an insert at the top of 100,000 steps
+// (as recorded, and once undone, when it holds the row itself).
+void BM_UndoEntryMemory100k(benchmark::State& state)
+{
+    test::MemoryFileSystem fsys;
+    LoadedEditor loaded(bench::roylScript(kSteps), fsys, "/cat");
+    Editor& editor = loaded.editor;
+    std::size_t recorded = 0;
+    std::size_t undone = 0;
+    for (auto _ : state) {
+        editor.run([&] { editor.selectRow(StepList::kNone); });
+        editor.run([&] { editor.miInsertClick(); }, "Insert");
+        recorded = editor.history().memory();
+        editor.run([&] { editor.miUndoClick(); });
+        undone = editor.history().memory();
+    }
+    state.counters["entry_bytes"] = static_cast<double>(recorded);
+    state.counters["undone_entry_bytes"] = static_cast<double>(undone);
 }
 
 void BM_ScanLinks100kBaseline(benchmark::State& state)
@@ -216,6 +253,8 @@ void BM_MemoryPerStep100k(benchmark::State& state)
 BENCHMARK(BM_SelectionRefresh5k)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectionRefresh50)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InsertTop100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoInsertTop100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoEntryMemory100k)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ScanLinks100kBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_E6Generate1k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_E6Generate10k)->Unit(benchmark::kMillisecond);

@@ -25,6 +25,9 @@ struct CommandSpec {
     std::string_view argument; // "FILE"; empty for a command without one
     std::string_view help;     // one line for --help
     Binder bind;
+    // The window command's caption, naming the step of the script history
+    // that the command's changes make ("Insert"); empty for the others.
+    std::string_view caption = {};
 };
 
 // A command of the command line with its argument bound.

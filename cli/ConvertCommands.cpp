@@ -36,13 +36,15 @@ void exportTrexCtrl(Session& s, const std::string& file)
 }
 
 constexpr CommandSpec kCommands[] = {
-    {"--upgrade", "", "Upgrade Script", plain<convert<miUpgradeScriptClick>>},
-    {"--arco", "", "Create ARCO Script (module dialogs answered by --module)", plain<convert<miCreateARCOScriptClick>>},
+    {"--upgrade", "", "Upgrade Script", plain<convert<miUpgradeScriptClick>>, "Upgrade Script"},
+    {"--arco", "", "Create ARCO Script (module dialogs answered by --module)", plain<convert<miCreateARCOScriptClick>>,
+     "Create ARCO Script"},
     {"--from-e6", "", "Create Selfscan Script from E6 (module dialogs answered by --module)",
-     plain<convert<miCreateSelfscanScriptfromE6Click>>},
+     plain<convert<miCreateSelfscanScriptfromE6Click>>, "Create Selfscan Script from E6"},
     {"--from-ptm", "", "Create Script from DVT PTM History (module 1100 answered by --module)",
-     plain<convert<miCreateScriptfromDVTPTMHistoryClick>>},
-    {"--import-ini", "FILE", "Import from INI, with FILE chosen", withFile<convertWithFile<miImportfromINIClick>>},
+     plain<convert<miCreateScriptfromDVTPTMHistoryClick>>, "Create Script from DVT PTM History"},
+    {"--import-ini", "FILE", "Import from INI, with FILE chosen", withFile<convertWithFile<miImportfromINIClick>>,
+     "Import from INI"},
     {"--export-ini", "FILE", "Export to INI, with FILE chosen", withFile<convertWithFile<miExporttoINIClick>>},
     {"--export-trex", "FILE", "Export to TRX, with FILE chosen", withFile<convertWithFile<miExporttoTRXClick>>},
     {"--export-trex-ctrl", "FILE", "Export to TRX with the Ctrl key held (\"====== Test\" titles)",

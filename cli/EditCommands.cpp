@@ -1,5 +1,5 @@
 // Commands on the step list: selecting a row, the popup menu's editing
-// commands, the move buttons, and typing into the hex view.
+// commands, the move buttons, typing into the hex view, and Undo and Redo.
 
 #include "cli/Arguments.h"
 #include "cli/CommandGroups.h"
@@ -40,17 +40,23 @@ Action bindPoke(std::string_view name, const std::string& argument)
 
 constexpr CommandSpec kCommands[] = {
     {"--select", "N", "click row N (1-based; 0 or past the end: no selection)", bindSelect},
-    {"--insert", "", "Insert", plain<click<&Editor::miInsertClick>>},
-    {"--delete", "", "Delete", plain<click<&Editor::miDeleteClick>>},
-    {"--up", "", "Move Up", plain<click<&Editor::btUpClick>>},
-    {"--down", "", "Move Down", plain<click<&Editor::btDownClick>>},
-    {"--set-end", "", "Set Eror Step to END", plain<click<&Editor::miSetErorSteptoEndClick>>},
-    {"--set-stop", "", "Set Eror Step to STOP", plain<click<&Editor::miSetErorSteptoStopClick>>},
-    {"--step-by-step", "", "Set Good Step to Step_by_Step", plain<click<&Editor::miSetGoodSteptoStepByStepClick>>},
-    {"--clear-log", "", "Clear Current Step Log", plain<click<&Editor::miClearCurrentStepClick>>},
-    {"--clear-logs", "", "Clear Script Log", plain<click<&Editor::miClearScriptClick>>},
-    {"--clear", "", "Clear", plain<click<&Editor::miClearAllClick>>},
-    {"--poke", "OFFSET=HEX", "type bytes HEX into the hex view from byte OFFSET on", bindPoke},
+    {"--insert", "", "Insert", plain<click<&Editor::miInsertClick>>, "Insert"},
+    {"--delete", "", "Delete", plain<click<&Editor::miDeleteClick>>, "Delete"},
+    {"--up", "", "Move Up", plain<click<&Editor::btUpClick>>, "Move Up"},
+    {"--down", "", "Move Down", plain<click<&Editor::btDownClick>>, "Move Down"},
+    {"--set-end", "", "Set Eror Step to END", plain<click<&Editor::miSetErorSteptoEndClick>>,
+     "Set Eror Step to END"},
+    {"--set-stop", "", "Set Eror Step to STOP", plain<click<&Editor::miSetErorSteptoStopClick>>,
+     "Set Eror Step to STOP"},
+    {"--step-by-step", "", "Set Good Step to Step_by_Step", plain<click<&Editor::miSetGoodSteptoStepByStepClick>>,
+     "Set Good Step to Step_by_Step"},
+    {"--clear-log", "", "Clear Current Step Log", plain<click<&Editor::miClearCurrentStepClick>>,
+     "Clear Current Step Log"},
+    {"--clear-logs", "", "Clear Script Log", plain<click<&Editor::miClearScriptClick>>, "Clear Script Log"},
+    {"--clear", "", "Clear", plain<click<&Editor::miClearAllClick>>, "Clear"},
+    {"--poke", "OFFSET=HEX", "type bytes HEX into the hex view from byte OFFSET on", bindPoke, kTypingCaption},
+    {"--undo", "", "undo the last step of the script history (none: nothing)", plain<click<&Editor::miUndoClick>>},
+    {"--redo", "", "redo the step last undone (none: nothing)", plain<click<&Editor::miRedoClick>>},
 };
 
 } // namespace

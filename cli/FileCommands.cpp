@@ -56,9 +56,9 @@ constexpr CommandSpec kCommands[] = {
      bindModule},
     {"--step", "", "check the Step box: Save applies END first (default)", plain<step>},
     {"--no-step", "", "uncheck the Step box", plain<noStep>},
-    {"--load", "FILE", "Load, with FILE chosen in the open dialog", withFile<load>},
-    {"--drop", "FILE", "drop FILE on the window (module or step text file)", withFile<drop>},
-    {"--save", "FILE", "Save, with FILE chosen in the save dialog", withFile<save>},
+    {"--load", "FILE", "Load, with FILE chosen in the open dialog", withFile<load>, "Load"},
+    {"--drop", "FILE", "drop FILE on the window (module or step text file)", withFile<drop>, kDropCaption},
+    {"--save", "FILE", "Save, with FILE chosen in the save dialog", withFile<save>, "Save"},
 };
 
 } // namespace

@@ -45,7 +45,13 @@ HelpSection output()
             {paragraph("--print writes one JSON object on one line: title, layout (royl, legacy32, legacy28), "
                        "recordSize, maxStepCount, imageSize, modId, selected (1-based, 0 for none), status, family, "
                        "custom, steps [{id, description, icon (null, 1 passed, 2 failed, 3 no result), record "
-                       "(lower-case hex)}], modified."),
+                       "(lower-case hex)}], modified, undo, redo (the captions of the steps --undo and --redo "
+                       "would take, or null)."),
+             paragraph("--undo and --redo take back and bring back one step of the script history, as Undo and "
+                       "Redo of the window: every command that changed the rows is one step, named by its caption "
+                       "(\"Insert\", \"Set Eror Step to END\", \"Save\" for its END rule, \"Drop\" for a step text "
+                       "file, \"Typing\" for --poke, consecutive --poke into one step being one step). --load and a "
+                       "dropped module start a new history; with nothing to undo or redo they do nothing."),
              paragraph("--check writes one finding a line, nothing when there is none:"),
              verbatim("checksum: invalid for layout L"),
              verbatim("step S: FIELD = V points past the end (N steps)"),

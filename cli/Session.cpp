@@ -13,13 +13,13 @@ Session::Session(std::ostream& out, std::ostream& err, FileSystem& fs, std::stri
 
 void Session::run(const std::function<void()>& command)
 {
-    m_editor.run(command);
+    m_editor.run(command, m_caption);
 }
 
 void Session::runWithFile(const std::string& file, const std::function<void()>& command)
 {
     m_host.setCommandFile(file);
-    m_editor.run(command);
+    m_editor.run(command, m_caption);
     m_host.setCommandFile(std::nullopt);
 }
 
@@ -37,7 +37,9 @@ ExitStatus Session::runAll(const std::vector<Invocation>& commands)
         if (!mayGoOn(errors))
             break;
         errors = m_host.errorCount();
+        m_caption = command.spec ? command.spec->caption : std::string_view{};
         command.action(*this);
+        m_caption = {};
         checkOutput();
     }
     return status();

@@ -38,6 +38,8 @@ public:
 
     // Runs one command as the window runs a handler: an error is reported
     // and ends that command; the views are brought up to date afterwards.
+    // Its changes make one step of the script history, named by the caption
+    // of the command line's command that runs it.
     void run(const std::function<void()>& command);
     // The same, with `file` answering the command's own file dialog.
     void runWithFile(const std::string& file, const std::function<void()>& command);
@@ -64,6 +66,7 @@ private:
     Editor m_editor;
     bool m_keepGoing;
     bool m_compareLogs = false;
+    std::string_view m_caption;
     int m_findings = 0;
 };
 

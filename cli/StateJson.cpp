@@ -52,6 +52,14 @@ nlohmann::ordered_json stateJson(const Editor& editor)
         steps.push_back(stepJson(row));
     state["steps"] = std::move(steps);
     state["modified"] = editor.modified();
+    // The captions of the steps Undo and Redo would take.
+    for (const auto& [key, caption] : {std::pair{"undo", editor.history().undoCaption()},
+                                       std::pair{"redo", editor.history().redoCaption()}}) {
+        if (caption.empty())
+            state[key] = nullptr;
+        else
+            state[key] = std::string(caption);
+    }
     return state;
 }
 

@@ -25,15 +25,22 @@ Editor::Editor(Host& host, FileSystem& fs, std::string catalogFolder)
 {
 }
 
-bool Editor::run(const std::function<void()>& command)
+bool Editor::run(const std::function<void()>& command, std::string_view caption)
 {
     if (m_busy)
         return false;
     m_busy = true;
     m_revisionAtStart = m_steps.revision();
+    if (m_revisionAtStart != m_historyRevision)
+        m_history.clear();
+    m_history.begin(caption, m_steps.selected(), m_steps.selectionRevision());
+    m_steps.setRecorder(&m_history);
     bool ok = attempt(command);
+    m_steps.setRecorder(nullptr);
+    m_history.end(m_steps.selected(), m_steps.selectionRevision());
     // What the command changed so far stays; the views must show it.
     ok = attempt([this] { finishCommand(); }) && ok;
+    m_historyRevision = m_steps.revision();
     m_busy = false;
     return ok;
 }
@@ -71,10 +78,13 @@ std::uint16_t Editor::moduleId() const
 
 void Editor::setModified(bool modified)
 {
-    if (modified)
+    if (modified) {
         m_cleanRevision.reset();
-    else
+        m_history.markDirty();
+    } else {
         m_cleanRevision = m_steps.revision();
+        m_history.markClean();
+    }
     reportModified();
 }
 
@@ -111,6 +121,7 @@ void Editor::restore(EditorSnapshot s)
     m_record.setSizeUnlocked(m_recordSize);
     m_steps.reset(std::move(s.rows));
     selectAndShow(s.selected);
+    m_history.clear();
     setModified(true);
     m_host.scriptReplaced();
     requestRefresh();

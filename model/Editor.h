@@ -17,12 +17,14 @@
 #include "model/ModuleImage.h"
 #include "model/ModuleLayout.h"
 #include "model/RecordBuffer.h"
+#include "model/ScriptHistory.h"
 #include "model/StepList.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pst {
@@ -42,7 +44,9 @@ public:
     // Runs one command as the window's message handling would: an Error (or
     // any other exception) is shown through the host and ends the command;
     // returns false then. Memory running out is shown as "Not enough memory". A command started while another runs is refused.
-    bool run(const std::function<void()>& command);
+    // What the command changes in the rows becomes one step of the script
+    // history, named `caption` ("Insert"), also when it stops on an error.
+    bool run(const std::function<void()>& command, std::string_view caption = {});
     bool busy() const { return m_busy; }
 
     // --- state ---------------------------------------------------------
@@ -117,6 +121,19 @@ public:
     // range when the history holds nothing), into the selected record too.
     ByteRange undoRecordBytes();
     ByteRange redoRecordBytes();
+
+    // --- the script history ------------------------------------------------
+    // Undo and Redo of the last step: rows, records, texts, icons, the
+    // module a drop replaced and the selection as they were; the modified
+    // mark cleared when that is the state last loaded or saved. Nothing
+    // happens when there is nothing to undo (redo).
+    void miUndoClick();
+    void miRedoClick();
+    const ScriptHistory& history() const { return m_history; }
+    ScriptHistory& history() { return m_history; }
+    // Swaps the module the script lives in (image, layout, sizes) with
+    // `state`; the history's way of taking a new module back.
+    void exchangeModule(ModuleState& state);
 
     // --- Load and Save ---------------------------------------------------
     void btReadClick();
@@ -200,6 +217,7 @@ private:
     void storeRecordBytes(ByteRange range);
     void takeOverLinks(const StepList& from);
     void rememberModuleFile(const std::string& path, std::uint64_t hash);
+    void showReplayed(const ScriptStep* step, bool undone);
 
     Host& m_host;
     FileSystem& m_fs;
@@ -207,6 +225,10 @@ private:
     ModuleImage m_image;
     StepList m_steps;
     RecordBuffer m_record;
+    ScriptHistory m_history;
+    // The rows' revision when the last command ended: rows changed since
+    // outside any command (only tests do that) leave no step that fits.
+    std::uint64_t m_historyRevision = 0;
     ModuleLayout m_layout = ModuleLayout::Royl;
     std::uint16_t m_recordSize = 0;
     std::int64_t m_maxStepCount = 0;

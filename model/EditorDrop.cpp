@@ -41,6 +41,7 @@ void Editor::WMDropFiles(const std::vector<std::string>& paths)
     if (isModule) {
         const std::uint64_t hash = contentHash(dropped.bytes());
         ParseScript(std::move(dropped));
+        m_history.clear();
         setModified(false);
         rememberModuleFile(path, hash);
     } else {

@@ -59,12 +59,9 @@ void Editor::ParseScript(ModuleImage source)
 
 void Editor::applyParsed(ModuleImage source, ParsedScript parsed)
 {
-    m_image = std::move(source);
-    m_image.seek(0);
-    m_layout = parsed.layout;
-    m_recordSize = parsed.recordSize;
-    m_maxStepCount = parsed.maxStepCount;
-    m_record.setSizeUnlocked(m_recordSize);
+    ModuleState module{std::move(source), parsed.layout, parsed.recordSize, parsed.maxStepCount};
+    exchangeModule(module);
+    m_history.moduleReplaced(std::move(module));
     m_host.focusStepList();
     m_steps.reset(std::move(parsed.rows));
     setTitle(std::string(kAppTitle) + " - " + hex2(moduleId()));
@@ -92,6 +89,7 @@ void Editor::btReadClick()
         return;
     const std::uint64_t hash = contentHash(loaded.bytes());
     ParseScript(std::move(loaded));
+    m_history.clear();
     setModified(false);
     rememberModuleFile(path, hash);
 }
@@ -174,12 +172,9 @@ bool Editor::saveScript()
 // which holds the same rows in the same order.
 void Editor::takeOverLinks(const StepList& from)
 {
-    m_steps.editRecords(0, m_steps.size() - 1, [&from](StepRecord& rec, int i) {
-        if (!from.valid(i))
-            return;
-        const StepRecord& src = from.row(i).record;
-        for (int l = 0; l < 3; ++l)
-            rec.setLink(l, src.link(l));
+    m_steps.editLinks(0, m_steps.size() - 1, [&from](RowLinks& links, const StepRecord&, int i) {
+        if (from.valid(i))
+            links = readLinks(from.row(i).record);
     });
     requestRefresh();
 }

@@ -7,13 +7,10 @@ namespace pst {
 namespace {
 std::uint16_t stepNumber(int row) { return static_cast<std::uint16_t>(row + 1); }
 
-// The three links of a record, each through `renumber` (a link outside a
-// short record reads 0 and is not written).
 template <typename Renumber>
-void renumberLinks(StepRecord& rec, Renumber renumber)
+void renumberLinks(RowLinks& links, Renumber renumber)
 {
-    for (int l = 0; l < 3; ++l)
-        rec.setLink(l, renumber(rec.link(l)));
+    links = {renumber(links[0]), renumber(links[1]), renumber(links[2])};
 }
 
 // The records of a long list lie apart on the heap, and a loop that edits
@@ -52,9 +49,9 @@ void requestLinks(const StepList& steps, int i)
 template <typename Renumber>
 void renumberRows(StepList& steps, int first, Renumber renumber)
 {
-    steps.editRecords(first, steps.size() - 1, [&](StepRecord& rec, int i) {
+    steps.editLinks(first, steps.size() - 1, [&](RowLinks& links, const StepRecord&, int i) {
         requestLinks(steps, i + kAhead);
-        renumberLinks(rec, renumber);
+        renumberLinks(links, renumber);
     });
 }
 } // namespace
@@ -77,12 +74,12 @@ void renumberAfterDelete(StepList& steps, int start)
 void lowerLinks(StepList& steps, const std::vector<int>& lowerBy)
 {
     const int n = std::min(steps.size(), static_cast<int>(lowerBy.size()));
-    steps.editRecords(0, n - 1, [&](StepRecord& rec, int i) {
+    steps.editLinks(0, n - 1, [&](RowLinks& links, const StepRecord&, int i) {
         requestLinks(steps, i + kAhead);
         const int k = lowerBy[static_cast<std::size_t>(i)];
         if (k <= 0)
             return;
-        renumberLinks(rec, [k](std::uint16_t v) {
+        renumberLinks(links, [k](std::uint16_t v) {
             if (v == 0 || v == kNoStep)
                 return v;
             return v > k ? static_cast<std::uint16_t>(v - k) : std::uint16_t{0};
@@ -94,47 +91,38 @@ void shiftSuccessLink(StepList& steps, int row, int delta)
 {
     if (!steps.valid(row) || steps.row(row).record.link(0) == kNoStep)
         return;
-    steps.editRecords(row, row, [delta](StepRecord& rec, int) {
-        rec.setLink(0, static_cast<std::uint16_t>(rec.link(0) + delta));
+    steps.editLinks(row, row, [delta](RowLinks& links, const StepRecord&, int) {
+        links[0] = static_cast<std::uint16_t>(links[0] + delta);
     });
 }
 
 void applyEndRule(StepList& steps)
 {
     const int n = steps.size();
-    steps.editRecords(0, n - 1, [n](StepRecord& rec, int i) {
-        if (i < n - 3) {
-            rec.setLink(0, stepNumber(i + 1));
-            rec.setLink(1, static_cast<std::uint16_t>(n - 1));
-            rec.setLink(2, static_cast<std::uint16_t>(n));
-        } else {
-            rec.setLinks(kNoStep);
-        }
+    steps.editLinks(0, n - 1, [n](RowLinks& links, const StepRecord&, int i) {
+        if (i < n - 3)
+            links = {stepNumber(i + 1), static_cast<std::uint16_t>(n - 1), static_cast<std::uint16_t>(n)};
+        else
+            links = {kNoStep, kNoStep, kNoStep};
     });
 }
 
 void applyStopRule(StepList& steps)
 {
     const int n = steps.size();
-    steps.editRecords(0, n - 1, [n](StepRecord& rec, int i) {
-        if (i == n - 1) {
-            rec.setLinks(kNoStep);
-            return;
-        }
-        rec.setLink(0, stepNumber(i + 1));
-        rec.setLink(1, kNoStep);
-        rec.setLink(2, kNoStep);
+    steps.editLinks(0, n - 1, [n](RowLinks& links, const StepRecord&, int i) {
+        links = {i == n - 1 ? kNoStep : stepNumber(i + 1), kNoStep, kNoStep};
     });
 }
 
 void applyStepByStep(StepList& steps)
 {
     const int n = steps.size();
-    steps.editRecords(0, n - 1, [n](StepRecord& rec, int i) {
+    steps.editLinks(0, n - 1, [n](RowLinks& links, const StepRecord& rec, int i) {
         if (i == n - 1)
-            rec.setLinks(kNoStep);
+            links = {kNoStep, kNoStep, kNoStep};
         else if (i != n - 2 || rec.testId() != 0x00DC)
-            rec.setLink(0, stepNumber(i + 1));
+            links[0] = stepNumber(i + 1);
     });
 }
 

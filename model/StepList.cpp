@@ -82,37 +82,72 @@ void StepList::insert(int pos, StepRow row)
     const int previous = m_selected;
     if (m_selected >= pos)
         ++m_selected;
+    if (m_recorder)
+        m_recorder->rowInserted(pos);
     afterInsert(pos, pos);
     reportSelectionMoved(previous);
 }
 
-void StepList::remove(int i)
+StepRow StepList::removeAt(int i, bool handOver)
 {
     if (!valid(i))
-        return;
+        return {};
     const int previous = m_selected;
     m_observers.notify([i](StepListObserver& o) { o.rowsAboutToBeRemoved(i, i); });
+    StepRow row = std::move(m_rows[static_cast<std::size_t>(i)]);
     m_rows.erase(m_rows.begin() + i);
     if (m_selected == i)
         m_selected = kNone;
     else if (m_selected > i)
         --m_selected;
+    if (m_recorder)
+        m_recorder->rowRemoved(i, handOver ? row : std::move(row));
     afterRemove(i, i);
     reportSelectionMoved(previous);
+    return row;
 }
 
-void StepList::removeRows(const std::vector<bool>& remove)
+std::vector<StepRow> StepList::removeFlagged(const std::vector<bool>& remove, bool handOver)
 {
     m_observers.notify([](StepListObserver& o) { o.listAboutToBeReset(); });
+    std::vector<StepRow> taken;
+    std::vector<int> positions;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (i < remove.size() && remove[i])
+        if (i < remove.size() && remove[i]) {
+            positions.push_back(static_cast<int>(i));
+            taken.push_back(std::move(m_rows[i]));
             continue;
+        }
         if (kept != i)
             m_rows[kept] = std::move(m_rows[i]);
         ++kept;
     }
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(kept), m_rows.end());
+    m_selected = kNone;
+    if (m_recorder && !positions.empty())
+        m_recorder->rowsRemoved(std::move(positions), handOver ? taken : std::move(taken));
+    afterReset();
+    if (!handOver)
+        taken.clear();
+    return taken;
+}
+
+void StepList::insertRows(const std::vector<int>& positions, std::vector<StepRow> rows)
+{
+    m_observers.notify([](StepListObserver& o) { o.listAboutToBeReset(); });
+    const std::size_t count = std::min(positions.size(), rows.size());
+    std::vector<StepRow> merged;
+    merged.reserve(m_rows.size() + count);
+    std::size_t from = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        while (merged.size() < static_cast<std::size_t>(positions[k]) && from < m_rows.size())
+            merged.push_back(std::move(m_rows[from++]));
+        merged.push_back(std::move(rows[k]));
+    }
+    while (from < m_rows.size())
+        merged.push_back(std::move(m_rows[from++]));
+    m_rows = std::move(merged);
     m_selected = kNone;
     afterReset();
 }
@@ -128,67 +163,54 @@ void StepList::swapWithNext(int i)
         m_selected = i + 1;
     else if (m_selected == i + 1)
         m_selected = i;
+    if (m_recorder)
+        m_recorder->rowSwappedWithNext(i);
     afterMove(i, i + 1);
     reportSelectionMoved(previous);
 }
 
-void StepList::reset(std::vector<StepRow> rows)
+std::vector<StepRow> StepList::exchangeRows(std::vector<StepRow> rows)
 {
     m_observers.notify([](StepListObserver& o) { o.listAboutToBeReset(); });
-    m_rows = std::move(rows);
+    std::swap(m_rows, rows);
     m_selected = kNone;
+    if (m_recorder)
+        m_recorder->listReset(rows);
     afterReset();
+    return rows;
 }
 
 void StepList::setCaption(int i, SharedText caption)
 {
-    if (!valid(i))
-        return;
-    beforeChange(i, i);
-    m_rows[static_cast<std::size_t>(i)].caption = std::move(caption);
-    afterChange(i, i);
+    editRows(i, i, [&caption](StepRow& row, int) { row.caption = std::move(caption); });
 }
 
 void StepList::setDescription(int i, SharedText description)
 {
-    if (!valid(i))
-        return;
-    beforeChange(i, i);
-    m_rows[static_cast<std::size_t>(i)].description = std::move(description);
-    afterChange(i, i);
+    editRows(i, i, [&description](StepRow& row, int) { row.description = std::move(description); });
 }
 
 void StepList::setIcon(int i, StepIcon icon)
 {
-    if (!valid(i))
-        return;
-    beforeChange(i, i);
-    m_rows[static_cast<std::size_t>(i)].icon = icon;
-    afterChange(i, i);
+    editRows(i, i, [icon](StepRow& row, int) { row.icon = icon; });
 }
 
 void StepList::setRecord(int i, StepRecord record)
 {
-    if (!valid(i))
-        return;
-    beforeChange(i, i);
-    m_rows[static_cast<std::size_t>(i)].record = std::move(record);
-    afterChange(i, i);
+    editRows(i, i, [&record](StepRow& row, int) { row.record = std::move(record); });
 }
 
 bool StepList::writeRecord(int i, std::size_t offset, ByteView bytes)
 {
     if (!valid(i))
         return false;
-    StepRecord& record = m_rows[static_cast<std::size_t>(i)].record;
+    const StepRecord& record = m_rows[static_cast<std::size_t>(i)].record;
     if (offset >= record.size())
         return false;
     bytes = bytes.first(std::min(bytes.size(), record.size() - offset));
     if (std::equal(bytes.begin(), bytes.end(), record.bytes().begin() + static_cast<std::ptrdiff_t>(offset)))
         return false;
-    beforeChange(i, i);
-    record.overwrite(offset, bytes);
-    afterChange(i, i);
+    editRecords(i, i, [&](StepRecord& rec, int) { rec.overwrite(offset, bytes); });
     return true;
 }
 

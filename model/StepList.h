@@ -4,33 +4,24 @@
 // 0 is step 1.
 //
 // Rows change only through the operations below (insert, remove, removeRows,
-// swapWithNext, reset, the setters, writeRecord, and editRows for an edit in
-// place). Each is told to every observer, before and after, so that a view
-// model can mirror it row by row (and whoever keeps a history, what the rows
-// were); and each moves the revision counters on, which the editor compares
-// when a command ends.
+// swapWithNext, reset, the setters, writeRecord, and editRows or editLinks
+// for an edit in place). Each is told to every observer, before and after, so
+// that a view model can mirror it row by row; to the recorder, when one is
+// set, with what it needs to take the change back; and each moves the
+// revision counters on, which the editor compares when a command ends.
 
 #include "model/ObserverList.h"
-#include "model/SharedText.h"
-#include "model/StepRecord.h"
+#include "model/StepListRecorder.h"
+#include "model/StepRow.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pst {
 
-// Caption and description are shared texts: the rows of one test keep one
-// copy of each, and moving a row moves two pointers.
-struct StepRow {
-    StepRecord record;
-    SharedText caption;
-    SharedText description;
-    StepIcon icon = StepIcon::None;
-
-    friend bool operator==(const StepRow&, const StepRow&) = default;
-};
 
 class StepListObserver {
 public:
@@ -59,6 +50,9 @@ public:
     // Observers are told of every change; see ObserverList.
     void addObserver(StepListObserver* observer) { m_observers.add(observer); }
     void removeObserver(StepListObserver* observer) { m_observers.remove(observer); }
+    // The one recorder of changes (none: nothing is recorded).
+    void setRecorder(StepListRecorder* recorder) { m_recorder = recorder; }
+    StepListRecorder* recorder() const { return m_recorder; }
 
     // Counters that grow with every change of their kind, for a command to
     // compare when it ends. revision(): the rows (their number, order,
@@ -91,17 +85,26 @@ public:
     // Inserts at `pos` (0..size()).
     void insert(int pos, StepRow row);
     // Removes row `i`.
-    void remove(int i);
+    void remove(int i) { removeAt(i, false); }
+    // Removes row `i` and hands it over (an empty row when there is none).
+    StepRow take(int i) { return removeAt(i, true); }
     // Removes every row marked in `remove` (a flag per row) in one pass,
     // told as a reset (a view lays the rows out once, not once a row);
     // nothing is selected afterwards.
-    void removeRows(const std::vector<bool>& remove);
+    void removeRows(const std::vector<bool>& remove) { removeFlagged(remove, false); }
+    // The same, handing the removed rows over in their order.
+    std::vector<StepRow> takeRows(const std::vector<bool>& remove) { return removeFlagged(remove, true); }
+    // Puts rows back at `positions` (ascending, the indices they get), told
+    // as a reset as removeRows is; nothing is selected afterwards.
+    void insertRows(const std::vector<int>& positions, std::vector<StepRow> rows);
     // Swaps row `i` with row `i + 1`.
     void swapWithNext(int i);
     // Replaces every row (a parse, a load); nothing selected afterwards. A
     // reset reports no selection change: like a list control emptied at
     // once, it leaves the window title alone.
-    void reset(std::vector<StepRow> rows);
+    void reset(std::vector<StepRow> rows) { exchangeRows(std::move(rows)); }
+    // The same, handing the rows that were over.
+    std::vector<StepRow> exchangeRows(std::vector<StepRow> rows);
     // Removes all rows.
     void clear() { reset({}); }
 
@@ -125,11 +128,25 @@ public:
     {
         editRows(first, last, [&edit](StepRow& row, int i) { edit(row.record, i); });
     }
+    // The same for the rows' links alone: `edit(links, record, index)` may
+    // change `links`, and reads the rest of the record. A recorder keeps only
+    // how far each link moved.
+    template <typename Edit>
+    void editLinks(int first, int last, Edit&& edit);
 
     // Releases every row's record; the rows stay, without records.
     void FreeStepData();
 
 private:
+    bool clampRange(int& first, int& last) const
+    {
+        first = std::max(first, 0);
+        last = std::min(last, size() - 1);
+        return first <= last;
+    }
+    // The removed rows go to the recorder, and to the caller when handed over.
+    StepRow removeAt(int i, bool handOver);
+    std::vector<StepRow> removeFlagged(const std::vector<bool>& remove, bool handOver);
     void beforeChange(int first, int last);
     // Each tells the observers of a change made and moves the counters on.
     void afterInsert(int first, int last);
@@ -143,6 +160,7 @@ private:
     std::vector<StepRow> m_rows;
     int m_selected = kNone;
     ObserverList<StepListObserver> m_observers;
+    StepListRecorder* m_recorder = nullptr;
     std::uint64_t m_revision = 0;
     std::uint64_t m_selectionRevision = 0;
     std::uint64_t m_selectedRowRevision = 0;
@@ -151,13 +169,49 @@ private:
 template <typename Edit>
 void StepList::editRows(int first, int last, Edit&& edit)
 {
-    first = std::max(first, 0);
-    last = std::min(last, size() - 1);
-    if (first > last)
+    if (!clampRange(first, last))
         return;
+    RowPatches* patches = m_recorder ? &m_recorder->rowEdits() : nullptr;
     beforeChange(first, last);
-    for (int i = first; i <= last; ++i)
-        edit(m_rows[static_cast<std::size_t>(i)], i);
+    for (int i = first; i <= last; ++i) {
+        StepRow& row = m_rows[static_cast<std::size_t>(i)];
+        if (patches)
+            patches->before(row);
+        edit(row, i);
+        if (patches)
+            patches->after(i, row);
+    }
+    if (m_recorder)
+        m_recorder->editsDone();
+    afterChange(first, last);
+}
+
+template <typename Edit>
+void StepList::editLinks(int first, int last, Edit&& edit)
+{
+    if (!clampRange(first, last))
+        return;
+    LinkDeltas* deltas = m_recorder ? &m_recorder->linkEdits(first) : nullptr;
+    beforeChange(first, last);
+    for (int i = first; i <= last; ++i) {
+        StepRecord& record = m_rows[static_cast<std::size_t>(i)].record;
+        // Three words in registers: the loop runs at the pace of reading them.
+        const std::uint16_t s = record.link(0);
+        const std::uint16_t e = record.link(1);
+        const std::uint16_t a = record.link(2);
+        RowLinks links{s, e, a};
+        edit(links, std::as_const(record), i);
+        if (links[0] != s || links[1] != e || links[2] != a) {
+            writeLinks(record, links);
+            if (!holdsLinks(record))
+                links = readLinks(record);
+        }
+        if (deltas)
+            deltas->add(static_cast<std::uint16_t>(links[0] - s), static_cast<std::uint16_t>(links[1] - e),
+                        static_cast<std::uint16_t>(links[2] - a));
+    }
+    if (m_recorder)
+        m_recorder->editsDone();
     afterChange(first, last);
 }
 

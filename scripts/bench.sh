@@ -68,6 +68,7 @@ keep && /"cpu_time":/ { cpu[name] = value($0) }
 keep && /"bytes":/ { bytes[name] = value($0) }
 keep && /"ratio_to_record":/ { mem[name] = value($0) }
 keep && /"bytes_per_step":/ { perstep[name] = value($0) }
+keep && /"entry_bytes":/ { entry[name] = value($0) }
 END {
   while ((getline line < window) > 0) {
     split(line, kv, ": "); sub(/ ms$/, "", kv[2]); win[kv[1]] = kv[2]
@@ -95,6 +96,8 @@ END {
       r2(cpu["BM_SelectionRefresh5k"], cpu["BM_SelectionRefresh50"]), "about 1")
   row("Insert at the top of 100k vs reading the links", r2(real["BM_InsertTop100k"], real["BM_ScanLinks100kBaseline"]),
       r2(cpu["BM_InsertTop100k"], cpu["BM_ScanLinks100kBaseline"]), "<= 3")
+  row("Undo of that insert vs the insert", r2(real["BM_UndoInsertTop100k"], real["BM_InsertTop100k"]),
+      r2(cpu["BM_UndoInsertTop100k"], cpu["BM_InsertTop100k"]), "<= 2")
   row("E6 generator, 10,000 vs 1,000 tests", r2(real["BM_E6Generate10k"], real["BM_E6Generate1k"]),
       r2(cpu["BM_E6Generate10k"], cpu["BM_E6Generate1k"]), "<= 12")
   b = "BM_BufferedWrite100kBaseline"
@@ -113,4 +116,6 @@ END {
     row("Start of pstedit vs pst_minimal_qt (hyperfine)", r2(hf[1], hf[2]), r2(hfcpu[1], hfcpu[2]), "<= 1.5")
   row("Memory of a loaded 100k module vs record bytes", sprintf("%.2f", mem["BM_MemoryPerStep100k"]), "", "<= 3")
   printf "(%.0f bytes per step)\n", perstep["BM_MemoryPerStep100k"]
+  row("History step of an insert at the top of 100k (KiB)", sprintf("%.1f", entry["BM_UndoEntryMemory100k"] / 1024), "",
+      "< 64 KiB")
 }' "$OUT/core.json"

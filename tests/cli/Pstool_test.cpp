@@ -80,7 +80,8 @@ TEST_F(Pstool, PrintsTheStateOfAWindowJustShown)
     for (const auto& item : state.items())
         keys.push_back(item.key());
     EXPECT_EQ(keys, (std::vector<std::string>{"title", "layout", "recordSize", "maxStepCount", "imageSize", "modId",
-                                              "selected", "status", "family", "custom", "steps", "modified"}));
+                                              "selected", "status", "family", "custom", "steps", "modified",
+                                              "undo", "redo"}));
     EXPECT_EQ(state["title"], "Self Scan Script");
     EXPECT_EQ(state["layout"], "royl");
     EXPECT_EQ(state["recordSize"], 0);
@@ -91,6 +92,34 @@ TEST_F(Pstool, PrintsTheStateOfAWindowJustShown)
     EXPECT_EQ(state["custom"], "Test Description");
     EXPECT_EQ(state["steps"], ordered_json::array());
     EXPECT_EQ(state["modified"], false);
+    EXPECT_EQ(state["undo"], nullptr);
+    EXPECT_EQ(state["redo"], nullptr);
+}
+
+// --undo and --redo replay the window's steps; consecutive --poke is one.
+TEST_F(Pstool, UndoAndRedoTakeBackAndReplayCommandsByTheirCaptions)
+{
+    const ProgramResult loaded = run({"--load", "m.rpm", "--print"});
+    const ProgramResult r = run({"--undo", "--load", "m.rpm", "--select", "2", "--delete", "--poke", "0=AA",
+                                 "--poke", "1=BB", "--print", "--undo", "--print", "--undo", "--print", "--redo",
+                                 "--redo", "--print", "--undo", "--undo", "--undo"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::vector<ordered_json> states;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);)
+        states.push_back(ordered_json::parse(line));
+    ASSERT_EQ(states.size(), 4u);
+    EXPECT_EQ(states[0]["undo"], "Typing");
+    EXPECT_EQ(states[1]["undo"], "Delete");
+    EXPECT_EQ(states[1]["redo"], "Typing");
+    EXPECT_EQ(states[2]["steps"], printed(loaded)["steps"]);
+    EXPECT_EQ(states[2]["selected"], 2);
+    EXPECT_EQ(states[2]["modified"], false);
+    EXPECT_EQ(states[2]["undo"], nullptr);
+    EXPECT_EQ(states[2]["redo"], "Delete");
+    EXPECT_EQ(states[3]["steps"], states[0]["steps"]);
+    EXPECT_EQ(states[3]["modified"], true);
+    EXPECT_EQ(states[3]["redo"], nullptr);
 }
 
 TEST_F(Pstool, PrintsALoadedScriptWithItsSelection)

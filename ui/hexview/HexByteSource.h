@@ -28,6 +28,8 @@ public:
     // and marks the bytes. False, and nothing changes, unless the bytes lie
     // wholly inside (or the edit cannot be taken now).
     virtual bool write(qint64 offset, QByteArrayView bytes) = 0;
+    // The same for bytes pasted, which a source may keep apart from typing.
+    virtual bool paste(qint64 offset, QByteArrayView bytes) { return write(offset, bytes); }
     // Takes back (brings back) the last edit: the range restored, or an
     // empty range when there is nothing to take back.
     virtual HexRange undo() = 0;

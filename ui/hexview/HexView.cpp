@@ -128,7 +128,7 @@ void HexView::pasteBytes(const QByteArray& bytes)
     qint64 count = std::min<qint64>(bytes.size(), size() - start);
     if (!range.isEmpty())
         count = std::min(count, range.length);
-    if (count <= 0 || !m_source->write(start, QByteArrayView(bytes).first(count)))
+    if (count <= 0 || !m_source->paste(start, QByteArrayView(bytes).first(count)))
         return;
     const CursorState before = cursorState();
     m_cursor.moveTo(start + count);

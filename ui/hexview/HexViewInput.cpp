@@ -18,6 +18,14 @@ Qt::KeyboardModifiers plainModifiers(const QKeyEvent& event)
     return event.modifiers() & ~Qt::KeypadModifier;
 }
 
+// Alt+Backspace and Shift+Alt+Backspace undo and redo the script's history
+// everywhere in the window; where the platform's Undo holds them too (Qt on
+// Windows), the view lets them pass and keeps its byte undo on Ctrl+Z.
+bool isScriptHistoryKey(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Backspace && (plainModifiers(event) & Qt::AltModifier);
+}
+
 // Ctrl+Shift+Z redoes on every platform, whatever the platform's Redo is.
 bool isCtrlShiftZ(const QKeyEvent& event)
 {
@@ -31,6 +39,8 @@ bool isCtrlShiftZ(const QKeyEvent& event)
 // and paste are left to the window, whose menu commands do the same.
 bool HexView::isOwnShortcut(const QKeyEvent& event) const
 {
+    if (isScriptHistoryKey(event))
+        return false;
     return event.matches(QKeySequence::SelectAll) || event.matches(QKeySequence::Undo)
         || event.matches(QKeySequence::Redo) || isCtrlShiftZ(event) || event.matches(QKeySequence::Cut);
 }
@@ -55,6 +65,8 @@ void HexView::keyPressEvent(QKeyEvent* event)
 
 bool HexView::handleCommandKey(const QKeyEvent& event)
 {
+    if (isScriptHistoryKey(event))
+        return false;
     if (event.matches(QKeySequence::SelectAll))
         selectAll();
     else if (event.matches(QKeySequence::Undo))

@@ -168,7 +168,8 @@ bool FieldInspector::writeField(int row, const QString& text, pst::FieldBase bas
         return true;
     const pst::Bytes bytes = pst::fieldBytes(typed.value, field->width);
     bool written = false;
-    m_run([&] { written = !m_editor.writeRecordBytes(field->offset, bytes).empty(); });
+    // The step is named after the field: "Edit TEST_ARG".
+    m_run([&] { written = !m_editor.writeRecordBytes(field->offset, bytes).empty(); }, "Edit " + field->name);
     return written;
 }
 

@@ -26,6 +26,7 @@
 #include <QtWidgets/QWidget>
 
 #include <functional>
+#include <string_view>
 
 class FieldTableModel;
 class FieldTableView;
@@ -42,7 +43,7 @@ class FieldInspector : public QWidget {
 
 public:
     // Runs one command of the window; false when it was refused or failed.
-    using CommandRunner = std::function<bool(const std::function<void()>&)>;
+    using CommandRunner = std::function<bool(const std::function<void()>&, std::string_view caption)>;
 
     // `stepList` is the step list view: its rows and its selection.
     FieldInspector(pst::Editor& editor, CommandRunner run, HexView& hex, QAbstractItemView& stepList,

@@ -31,7 +31,10 @@ EditorSession::EditorSession(WindowSetup setup)
       m_host(*m_setup.prompts),
       m_editor(m_host, *m_setup.fileSystem, m_setup.catalogFolder),
       m_model(m_editor.steps()),
-      m_hexSource(m_editor, [this](const std::function<void()>& command) { return run(command); }),
+      m_hexSource(m_editor,
+                  [this](const std::function<void()>& command, std::string_view caption) {
+                      return run(command, caption);
+                  }),
       m_recovery(m_editor, m_setup.recoveryFolder, m_setup.recoveryInterval)
 {
     // The recovery copy follows every command that changed the rows.
@@ -42,9 +45,9 @@ EditorSession::EditorSession(WindowSetup setup)
 
 EditorSession::~EditorSession() = default;
 
-bool EditorSession::run(const std::function<void()>& command)
+bool EditorSession::run(const std::function<void()>& command, std::string_view caption)
 {
-    const bool ok = m_editor.run(command);
+    const bool ok = m_editor.run(command, caption);
     emit commandEnded();
     return ok;
 }

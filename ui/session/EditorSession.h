@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace pst {
 class FileSystem;
@@ -60,8 +61,9 @@ public:
     const WindowSetup& setup() const { return m_setup; }
 
     // Runs one command of the window; false when it was refused (another
-    // one runs) or failed.
-    bool run(const std::function<void()>& command);
+    // one runs) or failed. Its changes make one step of the script history,
+    // named `caption`.
+    bool run(const std::function<void()>& command, std::string_view caption = {});
 
 signals:
     // After every run(), whether the command ran or was refused.

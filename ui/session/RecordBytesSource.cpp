@@ -1,6 +1,7 @@
 #include "ui/session/RecordBytesSource.h"
 
 #include "model/Editor.h"
+#include "model/ScriptHistory.h"
 
 namespace {
 HexRange hexRange(pst::ByteRange range)
@@ -33,27 +34,32 @@ bool RecordBytesSource::canUndo() const { return m_buffer.canUndo(); }
 
 bool RecordBytesSource::canRedo() const { return m_buffer.canRedo(); }
 
-bool RecordBytesSource::write(qint64 offset, QByteArrayView bytes)
+bool RecordBytesSource::write(qint64 offset, QByteArrayView bytes, std::string_view caption)
 {
     if (offset < 0)
         return false;
     const pst::ByteView view(reinterpret_cast<const pst::Byte*>(bytes.data()), static_cast<std::size_t>(bytes.size()));
     bool written = false;
-    m_run([&] { written = !m_editor.writeRecordBytes(static_cast<std::size_t>(offset), view).empty(); });
+    m_run([&] { written = !m_editor.writeRecordBytes(static_cast<std::size_t>(offset), view).empty(); }, caption);
     return written;
 }
 
+bool RecordBytesSource::write(qint64 offset, QByteArrayView bytes) { return write(offset, bytes, pst::kTypingCaption); }
+
+bool RecordBytesSource::paste(qint64 offset, QByteArrayView bytes) { return write(offset, bytes, kPasteCaption); }
+
+// The view's byte undo goes on with the typing it takes back.
 HexRange RecordBytesSource::undo()
 {
     pst::ByteRange restored;
-    m_run([&] { restored = m_editor.undoRecordBytes(); });
+    m_run([&] { restored = m_editor.undoRecordBytes(); }, pst::kTypingCaption);
     return hexRange(restored);
 }
 
 HexRange RecordBytesSource::redo()
 {
     pst::ByteRange restored;
-    m_run([&] { restored = m_editor.redoRecordBytes(); });
+    m_run([&] { restored = m_editor.redoRecordBytes(); }, pst::kTypingCaption);
     return hexRange(restored);
 }
 

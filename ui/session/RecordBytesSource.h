@@ -9,6 +9,7 @@
 #include "ui/hexview/HexByteSource.h"
 
 #include <functional>
+#include <string_view>
 
 namespace pst {
 class Editor;
@@ -18,8 +19,11 @@ class RecordBytesSource final : public HexByteSource, private pst::RecordBufferO
     Q_OBJECT
 
 public:
-    // Runs one command of the window; false when it was refused or failed.
-    using CommandRunner = std::function<bool(const std::function<void()>&)>;
+    // Runs one command of the window, its changes a step of the script
+    // history named by the caption; false when it was refused or failed.
+    using CommandRunner = std::function<bool(const std::function<void()>&, std::string_view caption)>;
+    // The step of bytes pasted: the caption of the view's menu item.
+    static constexpr std::string_view kPasteCaption = "Past";
 
     RecordBytesSource(pst::Editor& editor, CommandRunner run, QObject* parent = nullptr);
     ~RecordBytesSource() override;
@@ -29,11 +33,14 @@ public:
     bool isChanged(qint64 offset) const override;
     bool canUndo() const override;
     bool canRedo() const override;
+    // Typed bytes join the step "Typing" before them in the same record.
     bool write(qint64 offset, QByteArrayView bytes) override;
+    bool paste(qint64 offset, QByteArrayView bytes) override;
     HexRange undo() override;
     HexRange redo() override;
 
 private:
+    bool write(qint64 offset, QByteArrayView bytes, std::string_view caption);
     void recordBytesChanged(pst::ByteRange range) override;
     void recordEditStateReset() override;
     void recordSizeChanged() override;

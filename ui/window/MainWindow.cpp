@@ -103,7 +103,10 @@ QSplitter* TfmScript::createSplitter()
         // Through the session, not the window: the table commits a value
         // still being edited when it loses the focus, as the window goes.
         auto* inspector = new FieldInspector(
-            editor(), [&session = m_session](const std::function<void()>& command) { return session.run(command); },
+            editor(),
+            [&session = m_session](const std::function<void()>& command, std::string_view caption) {
+                return session.run(command, caption);
+            },
             *m_heScript, *m_lvScript, splitter);
         QWidget::setTabOrder(m_heScript, inspector->table());
         connect(inspector, &FieldInspector::linkFollowed, m_navigator, &StepNavigator::jumpTo);
@@ -119,16 +122,21 @@ void TfmScript::connectControls()
     using pst::Editor;
     using pst::handler;
     BottomPanel* p = m_panel;
-    const std::pair<QAbstractButton*, pst::EditorCommand> buttons[] = {
-        {p->btRead, handler<&Editor::btReadClick>},
-        {p->btWrite, handler<&Editor::btWriteClick>},
-        {p->btDown, handler<&Editor::btDownClick>},
-        {p->btUp, handler<&Editor::btUpClick>},
-        {p->btWriteToIni, handler<&Editor::btWriteToIniClick>},
-        {p->btTrx, pst::miExporttoTRXClick},
+    // The caption names the step of the script history the command makes.
+    const struct {
+        QAbstractButton* button;
+        pst::EditorCommand command;
+        const char* caption;
+    } buttons[] = {
+        {p->btRead, handler<&Editor::btReadClick>, "Load"},
+        {p->btWrite, handler<&Editor::btWriteClick>, "Save"},
+        {p->btDown, handler<&Editor::btDownClick>, "Move Down"},
+        {p->btUp, handler<&Editor::btUpClick>, "Move Up"},
+        {p->btWriteToIni, handler<&Editor::btWriteToIniClick>, ""},
+        {p->btTrx, pst::miExporttoTRXClick, ""},
     };
-    for (const auto& [button, command] : buttons)
-        connect(button, &QAbstractButton::clicked, this, [this, command = command] { run(command); });
+    for (const auto& b : buttons)
+        connect(b.button, &QAbstractButton::clicked, this, [this, b] { run(b.command, b.caption); });
     connect(p->cbFamily, &QComboBox::editTextChanged, this, &TfmScript::cbFamilyChange);
     connect(p->cbCustom, &QComboBox::editTextChanged, this, &TfmScript::cbCustomChange);
     connect(p->cbModId, &QComboBox::editTextChanged, this,
@@ -165,7 +173,10 @@ void TfmScript::followEditor()
         m_lvScript->relayoutColumns();
     });
     connect(&stepModel(), &StepListModel::selectedRowChanged, m_lvScript, &StepListView::showSelectedRow);
-    connect(&m_session, &EditorSession::commandEnded, &m_sessionReceiver, [this] { commandEnded(); });
+    connect(&m_session, &EditorSession::commandEnded, &m_sessionReceiver, [this] {
+        commandEnded();
+        showHistorySteps();
+    });
 }
 
 void TfmScript::showHexHint()
@@ -185,14 +196,14 @@ void TfmScript::setTabOrder()
 
 // --- running commands ----------------------------------------------------------------
 
-bool TfmScript::runCommand(const std::function<void()>& command)
+bool TfmScript::runCommand(const std::function<void()>& command, std::string_view caption)
 {
-    return m_session.run(command);
+    return m_session.run(command, caption);
 }
 
-bool TfmScript::run(pst::EditorCommand command)
+bool TfmScript::run(pst::EditorCommand command, std::string_view caption)
 {
-    return runCommand([this, command] { command(editor()); });
+    return runCommand([this, command] { command(editor()); }, caption);
 }
 
 // After every command, whoever ran it: the view shows the editor's

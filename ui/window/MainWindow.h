@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class BottomPanel;
@@ -28,6 +29,7 @@ class RecentFiles;
 class RecentFilesMenu;
 class StepNavigator;
 class HexView;
+class QAction;
 class QMenu;
 class QSplitter;
 class RecoveryLeftover;
@@ -54,6 +56,10 @@ public:
     BottomPanel* panel() const { return m_panel; }
     QMenu* pmScript() const { return m_pmScript; }
     QMenu* pmHex() const { return m_pmHex; }
+    // "Undo <caption>" and "Redo <caption>": first in pmScript, their keys
+    // (Alt+Backspace, Shift+Alt+Backspace) anywhere in the window.
+    QAction* miUndo() const { return m_miUndo; }
+    QAction* miRedo() const { return m_miRedo; }
     // Beside the step list and the hex view; hidden until shown (F2).
     // The field inspector, built (hidden) at the first call if it was never shown.
     FieldInspector* fieldInspector();
@@ -64,8 +70,9 @@ public:
     RecentFilesMenu* recentFilesMenu() const { return m_recentMenu; }
     ModuleFileWatch* moduleFileWatch() const { return m_fileWatch; }
 
-    // Runs one command as its button or menu item does.
-    bool run(pst::EditorCommand command);
+    // Runs one command as its button or menu item does; its changes make a
+    // step of the script history named `caption`.
+    bool run(pst::EditorCommand command, std::string_view caption = {});
     // Loads a module as Load does with `path` chosen in its dialog.
     void loadFile(const QString& path);
     // Files dropped on the window (only the first counts).
@@ -94,6 +101,9 @@ private:
     void createMenus();
     QMenu* createScriptMenu();
     QMenu* createHexMenu();
+    // The script history (MainWindowHistory.cpp).
+    void addHistoryActions(QMenu* menu);
+    void showHistorySteps();
     void connectControls();
     void followEditor();
     void setTabOrder();
@@ -102,7 +112,7 @@ private:
     void createWayFinding();
 
     // Running commands: one at a time, the view's selection mirrored after.
-    bool runCommand(const std::function<void()>& command);
+    bool runCommand(const std::function<void()>& command, std::string_view caption = {});
     void commandEnded();
 
     // The new script's layout: the hex view's hint and field names.
@@ -135,6 +145,8 @@ private:
     BottomPanel* m_panel = nullptr;
     QMenu* m_pmScript = nullptr;
     QMenu* m_pmHex = nullptr;
+    QAction* m_miUndo = nullptr;
+    QAction* m_miRedo = nullptr;
     FieldInspectorToggle* m_inspectorToggle = nullptr;
     QPointer<CompareWindow> m_compare;
     FindBar* m_findBar = nullptr;

@@ -7,11 +7,11 @@
 void TfmScript::loadFile(const QString& path)
 {
     host().answerNextLoad(pathFromDisplay(path));
-    run(pst::handler<&pst::Editor::btReadClick>);
+    run(pst::handler<&pst::Editor::btReadClick>, "Load");
     host().clearNextLoad();
 }
 
 void TfmScript::WMDropFiles(const std::vector<std::string>& paths)
 {
-    runCommand([this, &paths] { editor().WMDropFiles(paths); });
+    runCommand([this, &paths] { editor().WMDropFiles(paths); }, pst::kDropCaption);
 }

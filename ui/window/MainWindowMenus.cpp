@@ -77,7 +77,8 @@ const HexMenuItem kHexMenu[] = {
 };
 
 // Builds the menu for `owner`: its shortcuts work while the focus is in it,
-// and a right click there opens the menu. `run` runs an item's command.
+// and a right click there opens the menu. `run` runs an item (the tables
+// live as long as the program).
 template <typename Command, std::size_t N, typename Run>
 QMenu* buildMenu(TfmScript* window, QWidget* owner, const char* name, const MenuItem<Command> (&items)[N], Run run)
 {
@@ -92,7 +93,7 @@ QMenu* buildMenu(TfmScript* window, QWidget* owner, const char* name, const Menu
         action->setObjectName(QLatin1String(item.name));
         action->setShortcut(QKeySequence(QLatin1String(item.keys), QKeySequence::PortableText));
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        QObject::connect(action, &QAction::triggered, window, [run, command = item.command] { run(command); });
+        QObject::connect(action, &QAction::triggered, window, [run, &item] { run(item); });
         owner->addAction(action);
     }
     owner->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -114,7 +115,10 @@ void TfmScript::createMenus()
 
 QMenu* TfmScript::createScriptMenu()
 {
-    QMenu* menu = buildMenu(this, m_lvScript, "pmScript", kScriptMenu, [this](pst::EditorCommand command) { run(command); });
+    // Each item's caption names the step of the script history it makes.
+    QMenu* menu = buildMenu(this, m_lvScript, "pmScript", kScriptMenu,
+                            [this](const ScriptMenuItem& item) { run(item.command, item.caption); });
+    addHistoryActions(menu);
     // Nothing enables the import: it stays greyed.
     menu->findChild<QAction*>(QStringLiteral("miImportfromINI"))->setEnabled(false);
     // The compare window, after the step commands; no shortcut.
@@ -131,7 +135,7 @@ QMenu* TfmScript::createScriptMenu()
 QMenu* TfmScript::createHexMenu()
 {
     QMenu* menu =
-        buildMenu(this, m_heScript, "pmHex", kHexMenu, [this](HexCommand command) { command(*m_heScript); });
+        buildMenu(this, m_heScript, "pmHex", kHexMenu, [this](const HexMenuItem& item) { item.command(*m_heScript); });
     connect(m_heScript, &QWidget::customContextMenuRequested, menu,
             [this, menu](QPoint pos) { popupAt(menu, m_heScript, pos); });
     return menu;

@@ -173,7 +173,10 @@ private slots:
         TfmScript& w = f.open();
         QCOMPARE(w.pmScript()->objectName(), QStringLiteral("pmScript"));
         QCOMPARE(menuItems(w.pmScript()),
-                 QStringList({"Create ARCO Script",
+                 QStringList({"Undo [Alt+Backspace] (greyed)",
+                              "Redo [Alt+Shift+Backspace] (greyed)",
+                              "-",
+                              "Create ARCO Script",
                               "Create Selfscan Script from E6",
                               "Create Script from DVT PTM History",
                               "Upgrade Script [Ctrl+U]",
@@ -197,7 +200,54 @@ private slots:
         QCOMPARE(w.pmHex()->objectName(), QStringLiteral("pmHex"));
         QCOMPARE(menuItems(w.pmHex()), QStringList({"Copy [Ctrl+C]", "Past [Ctrl+V]"}));
         for (const QAction* a : w.pmScript()->actions() + w.pmHex()->actions())
-            QVERIFY(a->isSeparator() || a->shortcutContext() == Qt::WidgetWithChildrenShortcut);
+            QVERIFY(a->isSeparator() || a == w.miUndo() || a == w.miRedo()
+                    || a->shortcutContext() == Qt::WidgetWithChildrenShortcut);
+        QCOMPARE(w.miUndo()->shortcutContext(), Qt::WindowShortcut);
+        QCOMPARE(w.miRedo()->shortcutContext(), Qt::WindowShortcut);
+    }
+
+    // Undo and Redo name their step, and their keys work in the list and in
+    // the hex view, whose Ctrl+Z stays its own byte undo.
+    void undoAndRedoNameTheirStepAndWorkEverywhere()
+    {
+        WindowFixture f;
+        f.writeModule(QStringLiteral("m.rpm"), threeSteps());
+        TfmScript& w = f.show();
+        f.load(QStringLiteral("m.rpm"));
+        w.lvScript()->setFocus();
+        QTRY_VERIFY(w.lvScript()->hasFocus());
+        QTest::keyClick(w.lvScript(), Qt::Key_Insert);
+        QCOMPARE(w.editor().steps().size(), 4);
+        QCOMPARE(w.miUndo()->text(), QStringLiteral("Undo Insert"));
+        QVERIFY(w.miUndo()->isEnabled());
+        QVERIFY(!w.miRedo()->isEnabled());
+
+        // Ctrl+Z in the list is still END, and undoable.
+        QTest::keyClick(w.lvScript(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.miUndo()->text(), QStringLiteral("Undo Set Eror Step to END"));
+        QTest::keyClick(w.lvScript(), Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(w.miUndo()->text(), QStringLiteral("Undo Insert"));
+        QCOMPARE(w.miRedo()->text(), QStringLiteral("Redo Set Eror Step to END"));
+
+        // In the hex view: typing is one step; Ctrl+Z takes back a byte,
+        // Alt+Backspace the step.
+        w.heScript()->setFocus();
+        QTRY_VERIFY(w.heScript()->hasFocus());
+        const int sel = w.editor().steps().selected();
+        const pst::StepRecord before = w.editor().steps().row(sel).record;
+        QTest::keyClicks(w.heScript(), QStringLiteral("AB"));
+        QCOMPARE(w.miUndo()->text(), QStringLiteral("Undo Typing"));
+        QTest::keyClick(w.heScript(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.miUndo()->text(), QStringLiteral("Undo Typing"));
+        QTest::keyClick(w.heScript(), Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(w.editor().steps().row(sel).record, before);
+        QCOMPARE(w.miUndo()->text(), QStringLiteral("Undo Insert"));
+        QTest::keyClick(w.heScript(), Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(w.editor().steps().size(), 3);
+        QVERIFY(!w.miUndo()->isEnabled());
+        QTest::keyClick(w.lvScript(), Qt::Key_Backspace, Qt::ShiftModifier | Qt::AltModifier);
+        QCOMPARE(w.editor().steps().size(), 4);
+        QVERIFY(w.windowTitle().contains(QLatin1String("Step: ")));
     }
 
     // Every item runs its command, also with nothing loaded.
