@@ -329,7 +329,8 @@ void CompareWindow::takeFromOther()
         return;
     pst::TakeOutcome outcome;
     pst::Editor& editor = m_session.editor();
-    m_session.run([&] { outcome = pst::takeFromOther(editor, m_comparison, otherInput(), editedInput(), line, field); });
+    m_session.run([&] { outcome = pst::takeFromOther(editor, m_comparison, otherInput(), editedInput(), line, field); },
+                  pst::kTakeFromOther);
     recompute();
     if (!outcome.note.empty())
         m_status->setText(toDisplay(outcome.note));

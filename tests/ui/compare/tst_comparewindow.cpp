@@ -206,6 +206,7 @@ private slots:
 
         c->selectLine(1);
         QVERIFY(c->takeButton()->isEnabled());
+        const std::vector<Links> before = links(w.editor());
         c->takeButton()->click();
         QCOMPARE(w.editor().steps().size(), 5);
         QCOMPARE(w.editor().steps().row(1).caption.str(), std::string("11"));
@@ -216,6 +217,18 @@ private slots:
         QCOMPARE(w.lvScript()->selectedRow(), 1);
         QCOMPARE(lines(*c), QStringLiteral("10=10 11=11 12=12 13=13 14~14"));
         QCOMPARE(c->selectedLine(), 1);
+
+        // The take is one step of the history: undone with its renumbering, then redone.
+        QCOMPARE(w.miUndo()->text(), QStringLiteral("Undo Take from other"));
+        w.miUndo()->trigger();
+        QCOMPARE(links(w.editor()), before);
+        QCOMPARE(w.editor().steps().size(), 4);
+        QVERIFY(!w.editor().modified());
+        w.miRedo()->trigger();
+        QCOMPARE(w.editor().steps().size(), 5);
+        QCOMPARE(links(w.editor()), (std::vector<Links>{{2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {0xFFFF, 0, 0}, {0, 0, 0}}));
+        QTRY_COMPARE(lines(*c), QStringLiteral("10=10 11=11 12=12 13=13 14~14"));
+        c->selectLine(1);
 
         // One field alone: P1 of the last step.
         QTest::keyClick(c, Qt::Key_F7);
