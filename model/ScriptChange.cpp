@@ -9,6 +9,9 @@ template <typename... F>
 struct Overload : F... {
     using F::operator()...;
 };
+// clang 14 deduces no aggregate's template arguments by itself.
+template <typename... F>
+Overload(F...) -> Overload<F...>;
 
 std::size_t rowMemory(const StepRow& row) { return sizeof(StepRow) + row.record.size(); }
 } // namespace
